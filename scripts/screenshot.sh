@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Runs one program under Xvfb, clicks the named controls (as a teacher would,
+# with the mouse), waits, and saves a screenshot of the screen.
+#   scripts/screenshot.sh BUILD_DIR PROGRAM OUT.png [STEP ...]
+# A STEP is a control name to click (Command1, Option3, ...), "wait:SECONDS",
+# or "type:TEXT" (types into the focused text box, replacing its text).
+set -euo pipefail
+build=$(cd "$1" && pwd); program=$2; out=$3; shift 3
+here=$(cd "$(dirname "$0")/.." && pwd)
+display=:$((90 + RANDOM % 100))
+
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $app $xvfb 2>/dev/null || true' EXIT
+export DISPLAY=$display
+sleep 1
+(cd "$here/data" && exec "$build/bin/$program") &
+app=$!
+window=""
+for _ in $(seq 50); do
+  window=$(xdotool search --sync --onlyvisible --name '^ondel_nami$' 2>/dev/null | head -n1) && [ -n "$window" ] && break
+  sleep 0.2
+done
+xdotool windowmove "$window" 0 0
+sleep 0.5
+
+for step in "$@"; do
+  case "$step" in
+    wait:*) sleep "${step#wait:}" ;;
+    type:*) xdotool key --window "$window" ctrl+a; xdotool type --window "$window" "${step#type:}" ;;
+    *)
+      # Centre of the control, from the geometry the program reports.
+      read -r x y < <("$build/bin/control_centre" "$program" "$step")
+      xdotool mousemove --window "$window" "$x" "$y" click 1
+      sleep 0.1 ;;
+  esac
+done
+sleep 0.3
+import -window root "$out"

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything, and runs the whole test
+# suite: the core and widget tests, then the core tests again under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+
+"$here/scripts/install-deps.sh"
+cd "$here"
+
+cmake --preset default
+cmake --build --preset default
+ctest --preset default
+
+cmake --preset sanitize
+cmake --build --preset sanitize
+ctest --preset sanitize

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+// The number rules every program follows: values held at single precision,
+// whole numbers rounded to the nearest integer with halves going to even,
+// and the leading-number reading of a text box.
+namespace ondel {
+
+// A real held at single precision, as the wave values and screen y are.
+inline float single(double value) { return static_cast<float>(value); }
+
+// Nearest integer, halves to even ("2.5" -> 2, "3.5" -> 4).
+double roundHalfEven(double value);
+
+// A value stored into a 16-bit slot: rounded halves to even and clamped to
+// -32768..32767. Clamping instead of failing keeps a far-off point from
+// ending the lesson; such points lie outside the window anyway.
+std::int16_t toInt16(double value);
+
+// The numeric value of a text: blanks skipped, an optional sign, digits,
+// an optional fraction; whatever follows is ignored; 0 when the text does
+// not start with a number. The result is always finite: a number too large
+// for a double gives the largest double of its sign.
+double numericValue(std::string_view text);
+
+} // namespace ondel

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+// The pulse data file: records of two numbers, one record per line ("0.5,
+// -0.25"), at most 3200 records. A file is read whole and checked before
+// anything of it is used, so a bad file changes nothing.
+//
+// Beyond the plain format, the reader accepts what spreadsheet programs
+// write: a UTF-8 byte order mark, CRLF line ends, blanks around numbers,
+// blank lines (skipped). Numbers are taken two at a time in file order; a
+// last record with a single number gets 0 as its second.
+namespace ondel {
+
+struct PulseRecords {
+    std::vector<float> first;  // record k at [k - 1]
+    std::vector<float> second;
+};
+
+// A reason in Japanese, naming the file (and the line where there is one).
+struct PulseFileError {
+    std::string message;
+};
+
+using PulseReadResult = std::variant<PulseRecords, PulseFileError>;
+
+inline constexpr int maxPulseRecords = 3200;
+// Larger than any sensible file of 3200 records; a bigger one is refused
+// before it is read, so no file can take unbounded time or memory.
+inline constexpr std::size_t maxPulseFileBytes = 1 << 20;
+
+// Checks and converts the bytes of a file called `fileName`.
+PulseReadResult parsePulseText(std::string_view bytes, std::string_view fileName);
+
+// Reads the file at `path` (never blocking on a pipe or device) and parses it.
+PulseReadResult readPulseFile(const std::string &path);
+
+} // namespace ondel

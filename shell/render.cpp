@@ -1,0 +1,85 @@
+#include "render.h"
+
+#include "numeric.h"
+
+namespace ondel::pulse_frame {
+
+ParticleColours transverseColours(int particle)
+{
+    if (particle == 6)
+        return {colour::magenta, colour::magenta};
+    if (particle == 1)
+        return {colour::green, colour::green};
+    return {colour::black, colour::black};
+}
+
+ParticleColours longitudinalColours(int particle)
+{
+    if (particle == 6)
+        return {colour::magenta, colour::magenta};
+    if (particle == 1)
+        return {colour::green, colour::green};
+    return {colour::cyan, colour::black};
+}
+
+void drawAxes(DrawList &window)
+{
+    window.line({200, 3000}, {15500, 3000});
+    window.line({200, 5000}, {15500, 5000});
+    window.line({1200, 1700}, {1200, 4200});
+}
+
+void drawParticles(WindowState &state, const TraceConfig &trace, const PulseWave &wave, int count,
+                   DrawList &window, DrawList &picture)
+{
+    const int t = static_cast<int>(state.timeIndex);
+    const double longitudinalRowY = 3000.0 + 2000.0 * state.longitudinalSeparate;
+    for (int i = 1; i <= count; ++i) {
+        const double x = particleX(i);
+        const float d = wave.displacement(t, 20 * i);
+        const float y = transverseY(d);
+        const float xL = single(x + 500.0f * d / 2.0f);
+        if (state.transverseShown == 1) {
+            const auto [fill, rim] = transverseColours(i);
+            window.circle({x, y}, particleRadius, fill, rim);
+            if (tracePointDue(state, i))
+                addTracePoint(state, trace, y, picture);
+        }
+        if (state.longitudinalShown == 1) {
+            const auto [fill, rim] = longitudinalColours(i);
+            window.circle({xL, longitudinalRowY}, particleRadius, fill, rim);
+        }
+    }
+}
+
+void drawYxCurves(const WindowState &state, const PulseWave &wave, DrawList &window, const std::optional<CurveEnd> &end)
+{
+    if (state.yxMode == 0)
+        return;
+    const bool components = state.yxMode == 1 || state.yxMode == 3;
+    const bool sum = state.yxMode == 1 || state.yxMode == 2;
+    const int t = static_cast<int>(state.timeIndex);
+    for (int j = 1; j <= 300; ++j) {
+        const double x = dataX(j);
+        const float yF = transverseY(wave.first(t, j));
+        const std::int16_t yB = toInt16(transverseY(wave.second(t, j)));
+        const float yS = yF + yB - 3000.0f;
+        const bool onMedium = !end || j <= end->position;
+        const bool reflecting = !end || end->reflecting;
+        if (components) {
+            window.circle({x, yF - 25.0}, dotRadius, colour::blue, colour::blue);
+            if (reflecting && onMedium)
+                window.circle({x, yB + 25.0}, dotRadius, colour::red, colour::red);
+            else
+                window.circle({x, 3000}, 1, colour::red, end->smallReflectedRim);
+        }
+        if (sum) {
+            if (!reflecting || onMedium)
+                window.circle({x, yS}, dotRadius, colour::black, colour::black);
+            else
+                window.circle({x, 3000}, 1, colour::black, colour::black);
+        }
+    }
+}
+
+} // namespace ondel::pulse_frame

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "draw_list.h"
+#include "pulse_wave.h"
+#include "state.h"
+#include "yt_trace.h"
+
+#include <optional>
+
+// The frame of the pulse programs, piece by piece: the axes of the two rows,
+// the particles (1000 twips apart, displaced 1000 twips per unit across the
+// transverse axis at y 3000 and 250 twips per unit along the longitudinal
+// one), and the y-x curves (one dot per data position, 50 twips apart).
+namespace ondel::pulse_frame {
+
+inline constexpr int particleRadius = 300;
+inline constexpr int dotRadius = 40;
+
+inline double particleX(int particle) { return 200.0 + 1000.0 * particle; }
+inline double dataX(int position) { return 200.0 + 50.0 * position; }
+// Window y of a displacement in the transverse row, in single precision.
+inline float transverseY(float displacement) { return 3000.0f - 1000.0f * displacement; }
+
+struct ParticleColours {
+    Rgb fill;
+    Rgb rim;
+};
+// Particle 1 green, particle 6 magenta (the two the trace can follow).
+ParticleColours transverseColours(int particle);
+ParticleColours longitudinalColours(int particle);
+
+// The transverse axis, the longitudinal axis and the vertical line through
+// particle 1, black, 4 pixels wide.
+void drawAxes(DrawList &window);
+
+// Particles 1..count at time timeIndex, each transverse then longitudinal,
+// and the trace point when the traced particle is drawn.
+void drawParticles(WindowState &state, const TraceConfig &trace, const PulseWave &wave, int count,
+                   DrawList &window, DrawList &picture);
+
+// Where the medium ends for the y-x curves: beyond `position` the reflected
+// and sum curves shrink to small dots on the axis.
+struct CurveEnd {
+    int position = 180;
+    bool reflecting = true;       // false: nothing comes back, the sum runs on
+    Rgb smallReflectedRim = colour::red;
+};
+
+// The blue first component (25 twips up), the red second (25 twips down,
+// held as a 16-bit value) and their black sum, as yxMode asks.
+void drawYxCurves(const WindowState &state, const PulseWave &wave, DrawList &window,
+                  const std::optional<CurveEnd> &end = std::nullopt);
+
+} // namespace ondel::pulse_frame

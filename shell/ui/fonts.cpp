@@ -1,0 +1,19 @@
+#include "fonts.h"
+
+namespace ondel {
+
+void installFontSubstitution()
+{
+    QFont::insertSubstitution(QString::fromUtf8(controlFontFamily), QStringLiteral("IPAPGothic"));
+}
+
+QFont controlFont(const std::optional<FontSpec> &spec)
+{
+    const FontSpec font = spec.value_or(FontSpec{});
+    QFont qfont(QString::fromUtf8(controlFontFamily));
+    qfont.setPointSizeF(font.points);
+    qfont.setWeight(font.weight >= 700 ? QFont::Bold : QFont::Normal);
+    return qfont;
+}
+
+} // namespace ondel

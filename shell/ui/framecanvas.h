@@ -1,0 +1,26 @@
+#pragma once
+
+#include "primitivepainter.h"
+
+#include <QWidget>
+
+namespace ondel {
+
+// The window's own drawing surface, behind the controls: shows the frame of
+// the latest tick and repaints it whenever it is uncovered.
+class FrameCanvas : public QWidget {
+    Q_OBJECT
+public:
+    explicit FrameCanvas(QWidget *parent = nullptr);
+
+    void setFrame(const std::vector<Primitive> &ops);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    std::vector<Primitive> ops_;
+    PrimitivePainter painter_;
+};
+
+} // namespace ondel

@@ -1,0 +1,178 @@
+#include "ondelwindow.h"
+
+#include "caption.h"
+#include "fonts.h"
+#include "framecanvas.h"
+#include "picturearea.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <map>
+
+namespace ondel {
+
+namespace {
+
+int px(int twips) { return qRound(twips / PrimitivePainter::twipsPerPixel); }
+
+QRect pixels(const Rect &r) { return {px(r.left), px(r.top), px(r.width), px(r.height)}; }
+
+QString text(const std::string &s) { return QString::fromStdString(s); }
+
+} // namespace
+
+OndelWindow::OndelWindow(std::unique_ptr<Demonstrator> program, QWidget *parent)
+    : QWidget(parent), program_(std::move(program))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString::fromUtf8(windowCaption));
+    setFont(controlFont(std::nullopt));
+    const WindowLayout &layout = program_->layout();
+    resize(px(layout.clientWidth), px(layout.clientHeight));
+
+    canvas_ = new FrameCanvas(this);
+    canvas_->setObjectName(QStringLiteral("canvas"));
+    canvas_->setGeometry(rect());
+    buildControls();
+
+    timer_.setTimerType(Qt::PreciseTimer);
+    timer_.setInterval(program_->state().timerInterval);
+    connect(&timer_, &QTimer::timeout, this, &OndelWindow::tick);
+    timer_.start();
+}
+
+OndelWindow::~OndelWindow() = default;
+
+void OndelWindow::buildControls()
+{
+    std::vector<const ControlSpec *> specs;
+    for (const ControlSpec &spec : program_->layout().controls)
+        specs.push_back(&spec);
+    // Frames first, so that the controls inside them find their parent.
+    std::stable_sort(specs.begin(), specs.end(), [](const ControlSpec *a, const ControlSpec *b) {
+        return (a->kind == ControlKind::Frame) > (b->kind == ControlKind::Frame);
+    });
+
+    std::map<std::string, QWidget *> frames;
+    std::vector<std::pair<int, QWidget *>> tabOrder;
+    for (const ControlSpec *spec : specs) {
+        QWidget *parent = spec->frame.empty() ? static_cast<QWidget *>(this) : frames.at(spec->frame);
+        const QString name = text(spec->name);
+        QWidget *widget = nullptr;
+        switch (spec->kind) {
+        case ControlKind::Button: {
+            auto *button = new QPushButton(parent);
+            button->setFont(controlFont(spec->font));
+            button->setText(wrappedCaption(text(spec->caption), button->fontMetrics(), px(spec->rect.width)));
+            connect(button, &QPushButton::clicked, this, [this, name] { clickControl(name); });
+            widget = button;
+            break;
+        }
+        case ControlKind::Label: {
+            auto *label = new QLabel(text(spec->caption), parent);
+            label->setFont(controlFont(spec->font));
+            widget = label;
+            break;
+        }
+        case ControlKind::Frame: {
+            auto *frame = new QGroupBox(text(spec->caption), parent);
+            frame->setFont(controlFont(spec->font));
+            frames[spec->name] = frame;
+            widget = frame;
+            break;
+        }
+        case ControlKind::Option: {
+            auto *option = new QRadioButton(text(spec->caption), parent);
+            option->setFont(controlFont(spec->font));
+            option->setChecked(spec->checked);
+            connect(option, &QRadioButton::clicked, this, [this, name] { clickControl(name); });
+            widget = option;
+            break;
+        }
+        case ControlKind::TextBox: {
+            auto *edit = new QLineEdit(text(spec->caption), parent);
+            edit->setFont(controlFont(spec->font));
+            std::string &value = spec->name == "Text2" ? program_->controls().text2 : program_->controls().text1;
+            connect(edit, &QLineEdit::textChanged, this, [&value](const QString &t) { value = t.toStdString(); });
+            widget = edit;
+            break;
+        }
+        case ControlKind::HScrollBar:
+        case ControlKind::VScrollBar: {
+            const bool horizontal = spec->kind == ControlKind::HScrollBar;
+            auto *bar = new QScrollBar(horizontal ? Qt::Horizontal : Qt::Vertical, parent);
+            bar->setRange(spec->range.minimum, spec->range.maximum);
+            bar->setValue(spec->range.value);
+            if (horizontal) {
+                connect(bar, &QScrollBar::valueChanged, this, [this](int value) {
+                    program_->HScroll1_Change(value);
+                    syncFromProgram();
+                });
+            } else {
+                connect(bar, &QScrollBar::valueChanged, this, [this](int value) { program_->controls().vscroll1 = value; });
+            }
+            widget = bar;
+            break;
+        }
+        case ControlKind::Picture:
+            picture_ = new PictureArea(controlFont(spec->font), parent);
+            picture_->hide();
+            widget = picture_;
+            break;
+        }
+        widget->setObjectName(name);
+        widget->setGeometry(pixels(spec->rect));
+        if (spec->kind == ControlKind::Picture || spec->kind == ControlKind::Frame || spec->kind == ControlKind::Label)
+            widget->setFocusPolicy(Qt::NoFocus);
+        if (widget->focusPolicy() != Qt::NoFocus)
+            tabOrder.emplace_back(spec->tabIndex, widget);
+    }
+    std::sort(tabOrder.begin(), tabOrder.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+}
+
+void OndelWindow::clickControl(const QString &name)
+{
+    program_->click(name.toStdString());
+    syncFromProgram();
+}
+
+void OndelWindow::tick()
+{
+    program_->tick();
+    canvas_->setFrame(program_->frame().ops());
+    syncFromProgram();
+}
+
+void OndelWindow::syncFromProgram()
+{
+    const WindowState &state = program_->state();
+    if (picture_) {
+        picture_->draw(program_->takePictureOps());
+        picture_->setVisible(state.pictureVisible);
+    }
+    if (timer_.interval() != state.timerInterval)
+        timer_.setInterval(state.timerInterval);
+    if (auto message = program_->takeMessage()) {
+        auto *box = new QMessageBox(QMessageBox::Warning, QString::fromUtf8(windowCaption), text(*message),
+                                    QMessageBox::Ok, this);
+        box->setObjectName(QStringLiteral("messageBox"));
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open(); // window-modal, does not block the event loop
+    }
+}
+
+void OndelWindow::resizeEvent(QResizeEvent *)
+{
+    canvas_->setGeometry(rect());
+}
+
+} // namespace ondel

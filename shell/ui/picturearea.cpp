@@ -1,0 +1,42 @@
+#include "picturearea.h"
+
+#include <QPaintEvent>
+
+namespace ondel {
+
+PictureArea::PictureArea(const QFont &font, QWidget *parent) : QWidget(parent), painter_(font, false)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureArea::resizeEvent(QResizeEvent *)
+{
+    QImage grown(size(), QImage::Format_ARGB32_Premultiplied);
+    grown.fill(toQColor(colour::background));
+    QPainter painter(&grown);
+    painter.drawImage(0, 0, image_);
+    painter.end();
+    image_ = std::move(grown);
+}
+
+void PictureArea::draw(const std::vector<Primitive> &ops)
+{
+    if (ops.empty())
+        return;
+    if (image_.size() != size())
+        resizeEvent(nullptr);
+    QPainter painter(&image_);
+    painter_.replay(painter, image_.size(), ops);
+    painter.end();
+    update();
+}
+
+void PictureArea::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.drawImage(event->rect(), image_, event->rect());
+    painter.setPen(Qt::black);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+} // namespace ondel

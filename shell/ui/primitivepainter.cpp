@@ -1,0 +1,120 @@
+#include "primitivepainter.h"
+
+#include <QFontMetricsF>
+
+#include <cmath>
+#include <type_traits>
+
+namespace ondel {
+
+namespace {
+
+// Sprites are made for the radii the programs draw; anything larger is
+// drawn directly.
+constexpr int largestSpriteRadius = 1500;
+// How far beyond the surface a shape may start and still be drawn, in pixels.
+constexpr double margin = 64;
+// Coordinates are clamped to this many pixels before they reach QPainter.
+constexpr double farAway = 1e6;
+
+double px(double twips) { return twips / PrimitivePainter::twipsPerPixel; }
+
+bool finite(Point p) { return std::isfinite(p.x) && std::isfinite(p.y); }
+
+double clamp(double v) { return std::clamp(v, -farAway, farAway); }
+
+} // namespace
+
+QColor toQColor(Rgb rgb) { return QColor::fromRgb((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
+
+PrimitivePainter::PrimitivePainter(QFont textFont, bool antialiased)
+    : textFont_(std::move(textFont)), antialiased_(antialiased)
+{
+}
+
+const QImage &PrimitivePainter::sprite(const SpriteKey &key)
+{
+    auto it = sprites_.find(key);
+    if (it != sprites_.end())
+        return *it;
+    const double radius = px(key.radiusTwips);
+    const double extent = radius + key.lineWidth / 2.0 + 1.0;
+    const int size = static_cast<int>(std::ceil(2 * extent));
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, antialiased_);
+    painter.setPen(QPen(toQColor(key.rim), key.lineWidth));
+    painter.setBrush(toQColor(key.fill));
+    painter.drawEllipse(QPointF(size / 2.0, size / 2.0), radius, radius);
+    painter.end();
+    return *sprites_.insert(key, image);
+}
+
+void PrimitivePainter::drawCircle(QPainter &painter, QSize surface, const CircleOp &circle)
+{
+    if (!finite(circle.centre) || !std::isfinite(circle.radius) || circle.radius < 0)
+        return;
+    const double x = px(circle.centre.x);
+    const double y = px(circle.centre.y);
+    const double reach = px(circle.radius) + lineWidth_;
+    if (x + reach < -margin || y + reach < -margin || x - reach > surface.width() + margin ||
+        y - reach > surface.height() + margin)
+        return;
+    const long radiusTwips = std::lround(circle.radius);
+    if (radiusTwips <= largestSpriteRadius) {
+        const QImage &image = sprite({static_cast<int>(radiusTwips), circle.fill, circle.rim, lineWidth_});
+        painter.drawImage(QPoint(qRound(x - image.width() / 2.0), qRound(y - image.height() / 2.0)), image);
+        return;
+    }
+    painter.setPen(QPen(toQColor(circle.rim), lineWidth_));
+    painter.setBrush(toQColor(circle.fill));
+    painter.drawEllipse(QPointF(x, y), px(circle.radius), px(circle.radius));
+}
+
+void PrimitivePainter::drawLine(QPainter &painter, QSize surface, const LineOp &line)
+{
+    if (!finite(line.from) || !finite(line.to))
+        return;
+    const QPointF a(px(line.from.x), px(line.from.y));
+    const QPointF b(px(line.to.x), px(line.to.y));
+    if ((a.x() < -margin && b.x() < -margin) || (a.y() < -margin && b.y() < -margin) ||
+        (a.x() > surface.width() + margin && b.x() > surface.width() + margin) ||
+        (a.y() > surface.height() + margin && b.y() > surface.height() + margin))
+        return;
+    painter.setPen(QPen(toQColor(line.colour), lineWidth_, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(clamp(a.x()), clamp(a.y())), QPointF(clamp(b.x()), clamp(b.y())));
+}
+
+void PrimitivePainter::replay(QPainter &painter, QSize surfaceSize, const std::vector<Primitive> &ops)
+{
+    painter.setRenderHint(QPainter::Antialiasing, antialiased_);
+    for (const Primitive &op : ops) {
+        std::visit(
+            [&](const auto &p) {
+                using T = std::decay_t<decltype(p)>;
+                if constexpr (std::is_same_v<T, ClearOp>) {
+                    painter.save();
+                    painter.setCompositionMode(QPainter::CompositionMode_Source);
+                    painter.fillRect(QRect(QPoint(0, 0), surfaceSize), toQColor(colour::background));
+                    painter.restore();
+                } else if constexpr (std::is_same_v<T, LineWidthOp>) {
+                    lineWidth_ = std::clamp(p.pixels, 1, 64);
+                } else if constexpr (std::is_same_v<T, LineOp>) {
+                    drawLine(painter, surfaceSize, p);
+                } else if constexpr (std::is_same_v<T, CircleOp>) {
+                    drawCircle(painter, surfaceSize, p);
+                } else if constexpr (std::is_same_v<T, TextOp>) {
+                    if (!finite(p.at))
+                        return;
+                    painter.setFont(textFont_);
+                    painter.setPen(Qt::black);
+                    const QFontMetricsF metrics(textFont_);
+                    painter.drawText(QPointF(px(p.at.x), px(p.at.y) + metrics.ascent()), QString::fromStdString(p.text));
+                }
+            },
+            op);
+    }
+}
+
+} // namespace ondel

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "shell/draw_list.h"
+
+#include <QColor>
+#include <QFont>
+#include <QHash>
+#include <QImage>
+#include <QPainter>
+
+#include <vector>
+
+namespace ondel {
+
+// Replays drawing primitives onto a QPainter: 15 twips to a logical pixel,
+// antialiased unless asked otherwise. Filled circles come from a cache of pre-drawn images, since a
+// frame holds hundreds of identical dots. Primitives with coordinates that
+// are not finite, or that lie wholly far outside the surface, are skipped.
+class PrimitivePainter {
+public:
+    static constexpr double twipsPerPixel = 15.0;
+
+    // `antialiased` off draws every shape on whole pixels, so that a circle
+    // drawn again in the background colour erases exactly what it covers.
+    explicit PrimitivePainter(QFont textFont = QFont(), bool antialiased = true);
+
+    // Draws `ops` onto `painter`, whose device is `surfaceSize` pixels large.
+    void replay(QPainter &painter, QSize surfaceSize, const std::vector<Primitive> &ops);
+
+private:
+    struct SpriteKey {
+        int radiusTwips;
+        Rgb fill;
+        Rgb rim;
+        int lineWidth;
+        friend bool operator==(const SpriteKey &, const SpriteKey &) = default;
+        friend size_t qHash(const SpriteKey &key, size_t seed = 0)
+        {
+            return qHashMulti(seed, key.radiusTwips, key.fill, key.rim, key.lineWidth);
+        }
+    };
+
+    const QImage &sprite(const SpriteKey &key);
+    void drawCircle(QPainter &painter, QSize surface, const CircleOp &circle);
+    void drawLine(QPainter &painter, QSize surface, const LineOp &line);
+
+    QFont textFont_;
+    bool antialiased_;
+    int lineWidth_ = 1;
+    QHash<SpriteKey, QImage> sprites_;
+};
+
+QColor toQColor(Rgb rgb);
+
+} // namespace ondel

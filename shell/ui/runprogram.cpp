@@ -1,0 +1,19 @@
+#include "runprogram.h"
+
+#include "fonts.h"
+#include "ondelwindow.h"
+
+#include <QApplication>
+
+namespace ondel {
+
+int runProgram(int argc, char **argv, std::unique_ptr<Demonstrator> program)
+{
+    QApplication app(argc, argv);
+    installFontSubstitution();
+    OndelWindow window(std::move(program));
+    window.show();
+    return QApplication::exec();
+}
+
+} // namespace ondel

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "shell/demonstrator.h"
+
+#include <memory>
+
+namespace ondel {
+
+// Opens the program's window and runs until it is closed.
+int runProgram(int argc, char **argv, std::unique_ptr<Demonstrator> program);
+
+} // namespace ondel

@@ -1,0 +1,33 @@
+// Prints the centre of a control, in pixels of the window's client area, so
+// that scripts can click it like a teacher would:
+//   control_centre PROGRAM CONTROL
+#include "catalogue.h"
+
+#include <iostream>
+
+int main(int argc, char **argv)
+{
+    if (argc != 3) {
+        std::cerr << "usage: control_centre PROGRAM CONTROL\n";
+        return 2;
+    }
+    const auto program = ondel::makeProgram(argv[1]);
+    if (!program) {
+        std::cerr << "unknown program " << argv[1] << '\n';
+        return 2;
+    }
+    const ondel::WindowLayout &layout = program->layout();
+    const ondel::ControlSpec *control = layout.find(argv[2]);
+    if (!control) {
+        std::cerr << "no control " << argv[2] << '\n';
+        return 2;
+    }
+    int left = control->rect.left;
+    int top = control->rect.top;
+    if (!control->frame.empty()) {
+        const ondel::ControlSpec *frame = layout.find(control->frame);
+        left += frame->rect.left;
+        top += frame->rect.top;
+    }
+    std::cout << (left + control->rect.width / 2) / 15 << ' ' << (top + control->rect.height / 2) / 15 << '\n';
+}
