@@ -3,7 +3,10 @@
 # with the mouse), waits, and saves a screenshot of the screen.
 #   scripts/screenshot.sh BUILD_DIR PROGRAM OUT.png [STEP ...]
 # A STEP is a control name to click (Command1, Option3, ...), "wait:SECONDS",
-# or "type:TEXT" (types into the focused text box, replacing its text).
+# "type:TEXT" (types into the focused text box, replacing its text), or
+# "drag:CONTROL:DY[:DY...]" (presses the mouse on the control's centre, moves
+# it DY pixels down, negative up, for each DY in turn, each over a quarter
+# of a second, and lets go; a DY of 0 holds still that long).
 set -euo pipefail
 build=$(cd "$1" && pwd); program=$2; out=$3; shift 3
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -28,6 +31,22 @@ for step in "$@"; do
   case "$step" in
     wait:*) sleep "${step#wait:}" ;;
     type:*) xdotool key --window "$window" ctrl+a; xdotool type --window "$window" "${step#type:}" ;;
+    drag:*)
+      spec=${step#drag:}
+      IFS=: read -r control legs <<<"$spec"
+      read -r x y < <("$build/bin/control_centre" "$program" "$control")
+      xdotool mousemove --window "$window" "$x" "$y" mousedown 1
+      IFS=: read -ra moves <<<"$legs"
+      for dy in "${moves[@]}"; do
+        from=$y
+        for i in $(seq 25); do
+          y=$((from + dy * i / 25))
+          xdotool mousemove --window "$window" "$x" "$y"
+          sleep 0.01
+        done
+      done
+      xdotool mouseup 1
+      sleep 0.1 ;;
     *)
       # Centre of the control, from the geometry the program reports.
       read -r x y < <("$build/bin/control_centre" "$program" "$step")

@@ -1,5 +1,6 @@
 #include "pulse_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -13,10 +14,6 @@ namespace ondel {
 
 namespace {
 
-// A value this large would leave the single-precision range once drawn
-// (1000 twips per unit).
-constexpr double largestValue = std::numeric_limits<float>::max() / 1000.0;
-
 std::string quoted(std::string_view name) { return "「" + std::string(name) + "」"; }
 
 std::string lineError(std::string_view fileName, int line, const std::string &what)
@@ -25,14 +22,47 @@ std::string lineError(std::string_view fileName, int line, const std::string &wh
            "\nデータは読み込まれていません。";
 }
 
-// A field as it may be shown back to the teacher: at most 24 bytes, control
-// characters replaced.
+// The length of the well-formed UTF-8 character that `s` starts with, or 0
+// (a stray byte, an overlong form, a surrogate, beyond U+10FFFF).
+std::size_t characterLength(std::string_view s)
+{
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80)
+        return 1;
+    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
+    if (length == 0 || lead > 0xF4 || s.size() < length)
+        return 0;
+    for (std::size_t k = 1; k < length; ++k)
+        if ((byte(k) & 0xC0) != 0x80)
+            return 0;
+    const unsigned char second = byte(1);
+    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) || (lead == 0xF0 && second < 0x90) ||
+        (lead == 0xF4 && second > 0x8F))
+        return 0;
+    return length;
+}
+
+// A field as it may be shown back to the teacher: at most 24 bytes of whole
+// characters, control characters and whatever is not UTF-8 (a Shift-JIS
+// file, say) replaced, so that the message stays text the window can show.
 std::string shown(std::string_view field)
 {
+    constexpr std::size_t most = 24;
     std::string out;
-    for (char c : field.substr(0, 24))
-        out += (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) ? '?' : c;
-    if (field.size() > 24)
+    std::size_t i = 0;
+    while (i < field.size()) {
+        const std::size_t length = characterLength(field.substr(i));
+        if (i + std::max<std::size_t>(length, 1) > most)
+            break;
+        const auto c = static_cast<unsigned char>(field[i]);
+        if (length == 0 || c < 0x20 || c == 0x7F)
+            out += '?';
+        else
+            out += field.substr(i, length);
+        i += std::max<std::size_t>(length, 1);
+    }
+    if (i < field.size())
         out += "…";
     return out;
 }
@@ -45,22 +75,35 @@ std::string_view trimmed(std::string_view s)
     return s.substr(first, s.find_last_not_of(" \t\r") - first + 1);
 }
 
-// The value of one field, or an error text.
+// The value of one field, or an error text. Read as a long double, so that a
+// value too small for single precision becomes 0 instead of an error.
 std::variant<float, std::string> fieldValue(std::string_view field)
 {
-    std::string_view number = trimmed(field);
+    const std::string_view number = trimmed(field);
     if (number.empty())
         return std::string("値がありません（空の欄）。");
     std::string_view digits = number;
-    if (digits.front() == '+')
+    if (digits.starts_with('+') && !digits.substr(1).starts_with('-'))
         digits.remove_prefix(1);
-    double value = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (end != digits.data() + digits.size() || digits.empty() || (error != std::errc{} && error != std::errc::result_out_of_range))
+    // For "inf" and "nan" libstdc++ reads a long double with strtold, on past
+    // the end of the range up to a NUL; a copy of the field ends in one.
+    const std::string copy(digits);
+    long double value = 0;
+    const auto [end, error] = std::from_chars(copy.data(), copy.data() + copy.size(), value);
+    if (digits.empty() || end != copy.data() + copy.size() ||
+        (error != std::errc{} && error != std::errc::result_out_of_range))
         return quoted(shown(number)) + "は数値ではありません。";
-    if (error == std::errc::result_out_of_range || !std::isfinite(value) || std::fabs(value) > largestValue)
-        return "値" + quoted(shown(number)) + "は大きすぎるか、有限の数ではありません。";
-    return static_cast<float>(value);
+    if (error == std::errc::result_out_of_range)
+        return "値" + quoted(shown(number)) + "は扱える範囲を超えています。";
+    const auto tooLarge = [&] { return "値" + quoted(shown(number)) + "は大きすぎるか、有限の数ではありません。"; };
+    if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max())
+        return tooLarge();
+    // Drawn at 1000 twips per unit, in single precision, as the sum of two
+    // values (every program adds two components): that sum must stay finite.
+    const float stored = static_cast<float>(value);
+    if (!std::isfinite(2000.0f * stored))
+        return tooLarge();
+    return stored;
 }
 
 } // namespace
@@ -150,6 +193,9 @@ std::string openFailure(int error)
 
 PulseReadResult readPulseFile(const std::string &path)
 {
+    // A name cut short at a NUL would open some other file.
+    if (path.find('\0') != std::string::npos)
+        return fileError(path, "名前に使えない文字が含まれています。");
     // Non-blocking, so that a pipe without a writer cannot hang the window;
     // only regular files are read at all.
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
@@ -162,13 +208,13 @@ PulseReadResult readPulseFile(const std::string &path)
         return fileError(path, "フォルダです。パルスデータのファイルを指定してください。");
     if (!S_ISREG(info.st_mode))
         return fileError(path, "通常のファイルではありません。");
-    if (static_cast<std::size_t>(info.st_size) > maxPulseFileBytes)
-        return fileError(path, "大きすぎます（1 MiB まで）。");
 
-    std::string bytes;
-    char buffer[65536];
-    while (true) {
-        const ssize_t n = ::read(file.get(), buffer, sizeof buffer);
+    // One byte more than allowed tells a file that is too large, whatever
+    // its size claimed (it may grow while it is read).
+    std::string bytes(maxPulseFileBytes + 1, '\0');
+    std::size_t filled = 0;
+    while (filled < bytes.size()) {
+        const ssize_t n = ::read(file.get(), bytes.data() + filled, bytes.size() - filled);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -176,12 +222,20 @@ PulseReadResult readPulseFile(const std::string &path)
         }
         if (n == 0)
             break;
-        bytes.append(buffer, static_cast<std::size_t>(n));
-        // The file may have grown since it was measured.
-        if (bytes.size() > maxPulseFileBytes)
-            return fileError(path, "大きすぎます（1 MiB まで）。");
+        filled += static_cast<std::size_t>(n);
     }
-    return parsePulseText(bytes, path);
+    bytes.resize(filled);
+    if (filled <= maxPulseFileBytes)
+        return parsePulseText(bytes, path);
+
+    // Too large. The complete lines read so far may already show what is
+    // wrong (typically too many records, with the line); say that instead.
+    const std::size_t lastLineEnd = bytes.rfind('\n', maxPulseFileBytes - 1);
+    const std::string_view completeLines(bytes.data(), lastLineEnd == std::string::npos ? 0 : lastLineEnd + 1);
+    PulseReadResult prefix = parsePulseText(completeLines, path);
+    if (std::holds_alternative<PulseFileError>(prefix))
+        return prefix;
+    return fileError(path, "大きすぎます（1 MiB まで）。");
 }
 
 } // namespace ondel

@@ -29,8 +29,8 @@ struct PulseFileError {
 using PulseReadResult = std::variant<PulseRecords, PulseFileError>;
 
 inline constexpr int maxPulseRecords = 3200;
-// Larger than any sensible file of 3200 records; a bigger one is refused
-// before it is read, so no file can take unbounded time or memory.
+// Larger than any sensible file of 3200 records; no more than this is ever
+// read, so no file can take unbounded time or memory.
 inline constexpr std::size_t maxPulseFileBytes = 1 << 20;
 
 // Checks and converts the bytes of a file called `fileName`.

@@ -4,22 +4,28 @@
 
 namespace ondel::pulse_frame {
 
-ParticleColours transverseColours(int particle)
+namespace {
+
+// The two particles the trace can follow keep their colour in both rows.
+std::optional<ParticleColours> traceableColours(int particle)
 {
     if (particle == 6)
-        return {colour::magenta, colour::magenta};
+        return ParticleColours{colour::magenta, colour::magenta};
     if (particle == 1)
-        return {colour::green, colour::green};
-    return {colour::black, colour::black};
+        return ParticleColours{colour::green, colour::green};
+    return std::nullopt;
+}
+
+} // namespace
+
+ParticleColours transverseColours(int particle)
+{
+    return traceableColours(particle).value_or(ParticleColours{colour::black, colour::black});
 }
 
 ParticleColours longitudinalColours(int particle)
 {
-    if (particle == 6)
-        return {colour::magenta, colour::magenta};
-    if (particle == 1)
-        return {colour::green, colour::green};
-    return {colour::cyan, colour::black};
+    return traceableColours(particle).value_or(ParticleColours{colour::cyan, colour::black});
 }
 
 void drawAxes(DrawList &window)

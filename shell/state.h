@@ -26,6 +26,8 @@ struct WindowState {
     int tracedParticle = 6;
     bool pictureVisible = false; // Picture1 shown
     int timerInterval = 10;      // Timer1 interval in ms, the value of HScroll1
+
+    friend bool operator==(const WindowState &, const WindowState &) = default;
 };
 
 // Whether time wraps (form A, at timeLimit) or runs freely (form B).

@@ -1,5 +1,9 @@
 #include "catalogue.h"
 
+#include "reflection/pulse_reflection_demonstrator.h"
+#include "reflection/slider_reflection_demonstrator.h"
+#include "speakers/speaker_demonstrator.h"
+#include "standing/standing_demonstrator.h"
 #include "travelling/travelling_demonstrator.h"
 
 #include <functional>
@@ -16,6 +20,13 @@ const std::map<std::string, Factory, std::less<>> &factories()
     static const std::map<std::string, Factory, std::less<>> all{
         {"ondel8", [] { return std::make_unique<TravellingDemonstrator>(TravellingDemonstrator::ondel8()); }},
         {"ondel8_dou", [] { return std::make_unique<TravellingDemonstrator>(TravellingDemonstrator::ondel8Dou()); }},
+        {"ondel9", [] { return std::make_unique<PulseReflectionDemonstrator>(); }},
+        {"ondel10", [] { return std::make_unique<SliderReflectionDemonstrator>(); }},
+        {"ondel3", [] { return std::make_unique<StandingDemonstrator>(ondel3Config); }},
+        {"ondel3a", [] { return std::make_unique<StandingDemonstrator>(ondel3aConfig); }},
+        {"ondel5", [] { return std::make_unique<StandingDemonstrator>(ondel5Config); }},
+        {"ondel5a", [] { return std::make_unique<StandingDemonstrator>(ondel5aConfig); }},
+        {"ondel15", [] { return std::make_unique<SpeakerDemonstrator>(); }},
     };
     return all;
 }

@@ -7,6 +7,7 @@ namespace ondel {
 PictureArea::PictureArea(const QFont &font, QWidget *parent) : QWidget(parent), painter_(font, false)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFont(font); // the font of the "t" and "y" it prints
 }
 
 void PictureArea::resizeEvent(QResizeEvent *)

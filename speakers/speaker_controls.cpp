@@ -1,0 +1,31 @@
+#include "speaker_controls.h"
+
+#include "shell/numeric.h"
+
+#include <cmath>
+#include <limits>
+
+namespace ondel {
+
+void applySeparation(SpeakerSettings &speakers, std::string_view text2)
+{
+    speakers.speaker2Position = numericValue(text2) + speaker1Position;
+    const double particle = speakers.speaker2Position / 20;
+    // Beyond the single-precision range the speaker is infinitely far off,
+    // which is what it is for every particle of the row.
+    constexpr float infinity = std::numeric_limits<float>::infinity();
+    if (std::abs(particle) <= std::numeric_limits<float>::max())
+        speakers.speaker2Particle = single(particle);
+    else
+        speakers.speaker2Particle = particle > 0 ? infinity : -infinity;
+}
+
+void Command6_Click(SpeakerSettings &speakers) { speakers.speaker2Phase = -speakers.speaker2Phase; }
+
+void Command10_Click(SpeakerSettings &speakers)
+{
+    speakers.rearSign = static_cast<std::int16_t>(-speakers.rearSign);
+    speakers.speaker2Phase = -speakers.speaker2Phase;
+}
+
+} // namespace ondel

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "standing_config.h"
+#include "standing_wave.h"
+
+#include "shell/demonstrator.h"
+
+// ondel3, ondel3a, ondel5 and ondel5a: a sine wave on 15 particles, by
+// default travelling toward +x; "定常波" shows instead the average of it and
+// its copy run backward in time, the standing wave. Transverse row on the
+// axis y 2000 (1000 twips per unit, upward), longitudinal row on y 4000 or
+// 2000 (500 twips per unit, to the right).
+namespace ondel {
+
+class StandingDemonstrator : public Demonstrator {
+public:
+    explicit StandingDemonstrator(const StandingConfig &config);
+
+    int standingWaveOn() const { return standingWaveOn_; }
+
+protected:
+    void Timer1_Timer(DrawList &window) override;
+    // The forward wave, whatever is shown: the trace starts from it.
+    double tracedWindowY(std::int64_t time) const override;
+
+private:
+    void Command6_Click();
+
+    void drawAxes(DrawList &window) const;
+    void drawDirectionArrows(DrawList &window) const;
+    void drawParticles(DrawList &window);
+    void drawYxCurve(DrawList &window) const;
+
+    // A screen coordinate of the wave shown: the forward wave's, or while
+    // the standing wave shows, its average with the backward copy's.
+    double shown(double forward, double backward) const;
+
+    StandingConfig config_;
+    StandingWave wave_;
+    int standingWaveOn_ = 0;
+};
+
+} // namespace ondel

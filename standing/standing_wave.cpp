@@ -1,0 +1,19 @@
+#include "standing_wave.h"
+
+#include <cmath>
+
+namespace ondel {
+
+double StandingWave::ParticleWave(std::int64_t tau, int particle) const
+{
+    const double spatialTerm =
+        particlePhase_ == ParticlePhase::ParticleNumber ? particle / 6.6667 : 20.0 * particle / spatialDivisor;
+    return sine(tau, spatialTerm);
+}
+
+double StandingWave::sine(std::int64_t tau, double spatialTerm) const
+{
+    return std::sin(angularFactor * (static_cast<double>(tau) / timeDivisor_ - spatialTerm));
+}
+
+} // namespace ondel

@@ -1,0 +1,311 @@
+#include "tests/support/primitive_printing.h"
+
+#include "tests/support/temp_dir.h"
+#include "travelling/travelling_demonstrator.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace ondel {
+namespace {
+
+using Ops = std::vector<Primitive>;
+
+// A pulse data file whose every record is `record`, as Text1 names it.
+std::string constantPulseFile(const test_support::TempDir &dir, const std::string &record)
+{
+    std::string bytes;
+    for (int k = 0; k < 3200; ++k)
+        bytes += record + "\n";
+    return dir.writePulseFile("constant", bytes);
+}
+
+// The circles of the last frame, in drawing order.
+std::vector<CircleOp> circlesOf(const Demonstrator &program)
+{
+    std::vector<CircleOp> found;
+    for (const Primitive &op : program.frame().ops())
+        if (const auto *circle = std::get_if<CircleOp>(&op))
+            found.push_back(*circle);
+    return found;
+}
+
+// The y-x dots of the last frame (radius 40).
+std::vector<CircleOp> dotsOf(const Demonstrator &program)
+{
+    std::vector<CircleOp> found;
+    for (const CircleOp &circle : circlesOf(program))
+        if (circle.radius == 40)
+            found.push_back(circle);
+    return found;
+}
+
+// ondel8 with both rows shown, the medium at rest unless a file is loaded.
+class Ondel8Frame : public ::testing::Test {
+protected:
+    void showBothRows()
+    {
+        program.click("Command1");
+        program.click("Command2");
+    }
+    void load(const std::string &record)
+    {
+        program.controls().text1 = constantPulseFile(dir, record);
+        program.click("Command9");
+        ASSERT_FALSE(program.takeMessage().has_value());
+    }
+    std::vector<CircleOp> circles() const { return circlesOf(program); }
+    std::vector<CircleOp> dots() const { return dotsOf(program); }
+
+    test_support::TempDir dir;
+    TravellingDemonstrator program{TravellingDemonstrator::ondel8()};
+};
+
+TEST_F(Ondel8Frame, DrawsAxesThenEachParticleTransverseThenLongitudinalThenTheDots)
+{
+    showBothRows();
+    program.tick();
+    const Ops &ops = program.frame().ops();
+    ASSERT_EQ(ops.size(), 2u + 3u + 30u + 900u);
+    const Ops head{
+        ClearOp{},
+        LineWidthOp{4},
+        LineOp{{200, 3000}, {15500, 3000}, colour::black},
+        LineOp{{200, 5000}, {15500, 5000}, colour::black},
+        LineOp{{1200, 1700}, {1200, 4200}, colour::black},
+    };
+    EXPECT_EQ(Ops(ops.begin(), ops.begin() + 5), head);
+    for (int i = 1; i <= 15; ++i) {
+        const auto &transverse = std::get<CircleOp>(ops.at(5 + 2 * (i - 1)));
+        const auto &longitudinal = std::get<CircleOp>(ops.at(6 + 2 * (i - 1)));
+        EXPECT_EQ(transverse.centre, (Point{200.0 + 1000 * i, 3000})) << "particle " << i;
+        EXPECT_EQ(transverse.radius, 300) << "particle " << i;
+        EXPECT_EQ(longitudinal.centre, (Point{200.0 + 1000 * i, 5000})) << "particle " << i;
+        EXPECT_EQ(longitudinal.radius, 300) << "particle " << i;
+    }
+    for (std::size_t k = 35; k < ops.size(); ++k)
+        EXPECT_EQ(std::get<CircleOp>(ops[k]).radius, 40) << "op " << k;
+}
+
+TEST_F(Ondel8Frame, ColoursMarkTheGreenAndTheRedParticle)
+{
+    struct Row {
+        int particle;
+        Rgb transverseFill, transverseRim, longitudinalFill, longitudinalRim;
+    };
+    const Row rows[] = {
+        {1, colour::green, colour::green, colour::green, colour::green},
+        {2, colour::black, colour::black, colour::cyan, colour::black},
+        {5, colour::black, colour::black, colour::cyan, colour::black},
+        {6, colour::magenta, colour::magenta, colour::magenta, colour::magenta},
+        {7, colour::black, colour::black, colour::cyan, colour::black},
+        {15, colour::black, colour::black, colour::cyan, colour::black},
+    };
+    showBothRows();
+    program.tick();
+    const std::vector<CircleOp> all = circles();
+    for (const Row &row : rows) {
+        const CircleOp &transverse = all.at(2 * (row.particle - 1));
+        const CircleOp &longitudinal = all.at(2 * (row.particle - 1) + 1);
+        EXPECT_EQ(transverse.fill, row.transverseFill) << "particle " << row.particle;
+        EXPECT_EQ(transverse.rim, row.transverseRim) << "particle " << row.particle;
+        EXPECT_EQ(longitudinal.fill, row.longitudinalFill) << "particle " << row.particle;
+        EXPECT_EQ(longitudinal.rim, row.longitudinalRim) << "particle " << row.particle;
+    }
+}
+
+TEST_F(Ondel8Frame, CombinedRowsPutTheLongitudinalParticleOverTheTransverseOne)
+{
+    showBothRows();
+    program.click("Option2");
+    program.click("Command7");
+    program.click("Command7");
+    program.click("Command7"); // yxMode 0: particles only
+    program.tick();
+    const std::vector<CircleOp> all = circles();
+    ASSERT_EQ(all.size(), 30u);
+    for (int i = 1; i <= 15; ++i) {
+        const CircleOp &transverse = all[2 * (i - 1)];
+        const CircleOp &longitudinal = all[2 * (i - 1) + 1];
+        EXPECT_EQ(transverse.centre, longitudinal.centre) << "particle " << i;
+        EXPECT_EQ(longitudinal.centre.y, 3000) << "particle " << i;
+    }
+}
+
+TEST(Ondel8YxCurves, ModesChooseTheCurves)
+{
+    struct Row {
+        int clicks; // presses of y-x線 from the initial mode 1
+        int mode;
+        std::size_t dots;
+        std::set<std::pair<double, Rgb>> heights; // rest height and colour of the dots
+    };
+    const Row rows[] = {
+        {0, 1, 900, {{2975, colour::blue}, {3025, colour::red}, {3000, colour::black}}},
+        {1, 2, 300, {{3000, colour::black}}},
+        {2, 3, 600, {{2975, colour::blue}, {3025, colour::red}}},
+        {3, 0, 0, {}},
+    };
+    for (const Row &row : rows) {
+        TravellingDemonstrator fresh(TravellingDemonstrator::ondel8());
+        for (int k = 0; k < row.clicks; ++k)
+            fresh.click("Command7");
+        ASSERT_EQ(fresh.state().yxMode, row.mode);
+        fresh.tick();
+        const std::vector<CircleOp> found = dotsOf(fresh);
+        EXPECT_EQ(found.size(), row.dots) << "mode " << row.mode;
+        std::set<std::pair<double, Rgb>> heights;
+        std::set<double> xs;
+        for (const CircleOp &dot : found) {
+            heights.emplace(dot.centre.y, dot.fill);
+            EXPECT_EQ(dot.fill, dot.rim) << "mode " << row.mode;
+            xs.insert(dot.centre.x);
+        }
+        EXPECT_EQ(heights, row.heights) << "mode " << row.mode;
+        if (row.dots != 0) {
+            EXPECT_EQ(xs.size(), 300u) << "mode " << row.mode;
+            EXPECT_EQ(*xs.begin(), 250) << "mode " << row.mode;
+            EXPECT_EQ(*xs.rbegin(), 15200) << "mode " << row.mode;
+        }
+    }
+}
+
+TEST_F(Ondel8Frame, DisplacementScalesAcrossAndAlongTheRows)
+{
+    // Every sample 0.5 forward and 0.25 backward: d = 0.75 everywhere.
+    load("0.5,0.25");
+    showBothRows();
+    program.tick();
+    const std::vector<CircleOp> all = circles();
+    const CircleOp &transverse = all.at(2 * 3);
+    const CircleOp &longitudinal = all.at(2 * 3 + 1);
+    EXPECT_EQ(transverse.centre, (Point{4200, 2250})) << "1000 twips up per unit";
+    EXPECT_EQ(longitudinal.centre, (Point{4387.5, 5000})) << "250 twips right per unit";
+
+    const std::vector<CircleOp> found = dots();
+    ASSERT_EQ(found.size(), 900u);
+    EXPECT_EQ(found[0].centre, (Point{250, 2475})) << "forward component, 25 up";
+    EXPECT_EQ(found[1].centre, (Point{250, 2775})) << "backward component, 25 down";
+    EXPECT_EQ(found[2].centre, (Point{250, 2250})) << "sum";
+}
+
+TEST(Ondel8YxCurves, BackwardComponentIsHeldAsAWholeTwipWithinSixteenBits)
+{
+    struct Row {
+        const char *record;
+        double redY, blackY;
+    };
+    const Row rows[] = {
+        {"0,0.0004", 3025, 3000},      // 0.4 twips up rounds back onto the axis
+        {"0,-0.0025", 3027, 3002},     // 2.5 twips down rounds to even, 2
+        {"0,40", -32743, -32768},      // 37000 twips up is held at the 16-bit limit
+    };
+    for (const Row &row : rows) {
+        test_support::TempDir dir;
+        TravellingDemonstrator program(TravellingDemonstrator::ondel8());
+        program.controls().text1 = constantPulseFile(dir, row.record);
+        program.click("Command9");
+        ASSERT_FALSE(program.takeMessage().has_value()) << row.record;
+        program.tick();
+        const std::vector<CircleOp> found = dotsOf(program);
+        ASSERT_EQ(found.size(), 900u) << row.record;
+        EXPECT_EQ(found[1].centre.y, row.redY) << row.record;
+        EXPECT_EQ(found[2].centre.y, row.blackY) << row.record;
+    }
+}
+
+TEST_F(Ondel8Frame, TimerAdvancesAndWrapsTime)
+{
+    struct Row {
+        const char *name;
+        std::int64_t start;
+        int runStep;
+        std::int64_t expected;
+    };
+    const Row rows[] = {
+        {"forward", 0, 1, 1},
+        {"forward past 2880", 2880, 1, 0},
+        {"backward past 0", 0, -1, 2880},
+        {"stopped", 1234, 0, 1234},
+    };
+    for (const Row &row : rows) {
+        program.state().timeIndex = row.start;
+        program.state().runStep = row.runStep;
+        program.tick();
+        EXPECT_EQ(program.state().timeIndex, row.expected) << row.name;
+    }
+}
+
+TEST_F(Ondel8Frame, RestingParticleTracesOnTheTimeAxis)
+{
+    program.click("Command1");
+    program.click("Command8");
+    (void)program.takePictureOps();
+    program.tick();
+    const Ops picture = program.takePictureOps();
+    ASSERT_EQ(picture.size(), 10u);
+    EXPECT_EQ(std::get<CircleOp>(picture[6]), (CircleOp{{625, 1400}, 200, colour::magenta, colour::red}));
+    for (std::size_t k = 7; k < 10; ++k) {
+        const auto &segment = std::get<LineOp>(picture[k]);
+        EXPECT_EQ(segment.from.y, 1400) << "segment " << k;
+        EXPECT_EQ(segment.to.y, 1400) << "segment " << k;
+    }
+    EXPECT_EQ(program.state().ytColumn, 6);
+}
+
+TEST_F(Ondel8Frame, TraceFollowsTheTracedParticlesDisplacement)
+{
+    load("0.5,0.25");
+    program.click("Command1");
+    program.click("Option3"); // green particle 1
+    program.click("Command8");
+    (void)program.takePictureOps();
+    program.tick();
+    const Ops picture = program.takePictureOps();
+    ASSERT_EQ(picture.size(), 10u);
+    // Window y 2250 -> picture y 2250 / 2 - 100.
+    EXPECT_EQ(std::get<CircleOp>(picture[6]), (CircleOp{{625, 1025}, 200, colour::green, colour::green}));
+    EXPECT_DOUBLE_EQ(program.state().ytPrevY1, 2250);
+}
+
+TEST_F(Ondel8Frame, StoppedTraceWaitsForASingleStepAndTheTransverseRow)
+{
+    program.click("Command8");
+    (void)program.takePictureOps();
+    program.click("Command3"); // stop
+    program.tick();
+    EXPECT_EQ(program.state().ytColumn, 5) << "stopped: no trace point";
+
+    program.click("Command3"); // one step, owed to the trace
+    EXPECT_EQ(program.state().stepPending, 1);
+    for (int k = 0; k < 3; ++k)
+        program.tick();
+    EXPECT_EQ(program.state().ytColumn, 5) << "no transverse row, no trace point";
+    EXPECT_EQ(program.state().stepPending, 1);
+    EXPECT_TRUE(program.takePictureOps().empty());
+
+    program.click("Command1"); // transverse row on
+    program.tick();
+    EXPECT_EQ(program.state().ytColumn, 6);
+    EXPECT_EQ(program.state().stepPending, 0);
+    EXPECT_EQ(program.takePictureOps().size(), 10u);
+
+    program.tick();
+    program.tick();
+    EXPECT_EQ(program.state().ytColumn, 6) << "one point per single step";
+    EXPECT_TRUE(program.takePictureOps().empty());
+}
+
+TEST_F(Ondel8Frame, RunningTraceAddsOnePointPerTick)
+{
+    program.click("Command1");
+    program.click("Command8");
+    for (int k = 0; k < 100; ++k)
+        program.tick();
+    // Column 5 plus 100 points: past 96 and round again.
+    EXPECT_EQ(program.state().ytColumn, 9);
+}
+
+} // namespace
+} // namespace ondel

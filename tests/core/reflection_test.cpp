@@ -1,0 +1,620 @@
+#include "tests/support/primitive_printing.h"
+
+#include "reflection/pulse_reflection_demonstrator.h"
+#include "reflection/slider_reflection_demonstrator.h"
+#include "shell/render.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <optional>
+#include <vector>
+
+namespace ondel {
+namespace {
+
+constexpr double endX = 9200; // window x of data position 180
+constexpr double tolerance = 1e-3;
+
+// A pulse data file in the temporary directory, removed again afterwards.
+class PulseFile {
+public:
+    // `first` maps record numbers to the first column's value; every other
+    // record up to the last one named is 0.
+    explicit PulseFile(const std::map<int, float> &first)
+    {
+        static int serial = 0;
+        base_ = (std::filesystem::temp_directory_path() /
+                 ("reflection_test_" + std::to_string(::getpid()) + "_" + std::to_string(serial++)))
+                    .string();
+        std::ofstream out(base_ + ".csv");
+        const int last = first.empty() ? 0 : first.rbegin()->first;
+        for (int k = 1; k <= last; ++k) {
+            const auto it = first.find(k);
+            out << (it == first.end() ? 0.0f : it->second) << ",0\n";
+        }
+    }
+    ~PulseFile() { std::filesystem::remove(base_ + ".csv"); }
+    PulseFile(const PulseFile &) = delete;
+    PulseFile &operator=(const PulseFile &) = delete;
+
+    const std::string &baseName() const { return base_; }
+
+private:
+    std::string base_;
+};
+
+// ondel9 with `file` loaded, the transverse row shown and `endPresses`
+// presses of "自由固定".
+std::unique_ptr<PulseReflectionDemonstrator> ondel9With(const PulseFile &file, int endPresses = 0)
+{
+    auto program = std::make_unique<PulseReflectionDemonstrator>();
+    program->controls().text1 = file.baseName();
+    program->click("Command9");
+    EXPECT_EQ(program->takeMessage(), std::nullopt);
+    program->click("Command1");
+    for (int i = 0; i < endPresses; ++i)
+        program->click("Command6");
+    return program;
+}
+
+std::unique_ptr<SliderReflectionDemonstrator> ondel10With(int endPresses = 0)
+{
+    auto program = std::make_unique<SliderReflectionDemonstrator>();
+    program->click("Command1");
+    for (int i = 0; i < endPresses; ++i)
+        program->click("Command6");
+    return program;
+}
+
+// Draws the frame of time t (whatever the run state).
+void frameAt(Demonstrator &program, std::int64_t t)
+{
+    program.state().timeIndex = t - program.state().runStep;
+    program.tick();
+}
+
+std::vector<CircleOp> circles(const DrawList &frame, double radius, std::optional<Rgb> fill = std::nullopt)
+{
+    std::vector<CircleOp> found;
+    for (const Primitive &op : frame.ops())
+        if (const auto *circle = std::get_if<CircleOp>(&op))
+            if (circle->radius == radius && (!fill || circle->fill == *fill))
+                found.push_back(*circle);
+    return found;
+}
+
+// Displacement of transverse particle i in the last frame (only the
+// transverse row shown), in units of 1000 twips.
+double particleDisplacement(const Demonstrator &program, int particle)
+{
+    const auto particles = circles(program.frame(), pulse_frame::particleRadius);
+    EXPECT_EQ(particles.size(), 9u);
+    return (3000.0 - particles.at(particle - 1).centre.y) / 1000.0;
+}
+
+// Window y of the dot of `fill` at data position j, by its window x.
+std::map<int, double> dotsByPosition(const DrawList &frame, Rgb fill)
+{
+    std::map<int, double> dots;
+    for (const CircleOp &dot : circles(frame, pulse_frame::dotRadius, fill))
+        dots[static_cast<int>(std::lround((dot.centre.x - 200) / 50))] = dot.centre.y;
+    return dots;
+}
+
+std::optional<LineOp> endLine(const DrawList &frame)
+{
+    for (const Primitive &op : frame.ops())
+        if (const auto *line = std::get_if<LineOp>(&op))
+            if (line->from == Point{9250, 100} && line->to == Point{9350, 6200})
+                return *line;
+    return std::nullopt;
+}
+
+TEST(Ondel9Reflection, SingleSampleMeetsTheEndAndComesBack)
+{
+    struct Row {
+        const char *name;
+        int index;       // m: where the sample is stored
+        int endPresses;  // 0 free, 1 fixed
+        int timeOffset;  // the frame's time is m + timeOffset
+        int particle;
+        double times;    // expected displacement in units of the sample
+    };
+    const Row rows[] = {
+        {"reaches particle 1", 1000, 0, -300, 1, 1},
+        {"doubled at a free end", 1000, 0, -140, 9, 2},
+        {"not yet at the free end", 1000, 0, -141, 9, 0},
+        {"at rest at a fixed end", 1000, 1, -140, 9, 0},
+        {"back at particle 1 from a free end", 1000, 0, 20, 1, 1},
+        {"back at particle 1 inverted from a fixed end", 1000, 1, 20, 1, -1},
+        {"not back a tick early", 1000, 1, 19, 1, 0},
+        {"gone a tick later", 1000, 1, 21, 1, 0},
+        {"reflected pulse halfway back", 1000, 1, -40, 4, -1},
+        {"lowest index on the row at time 20", 320, 0, -300, 1, 1},
+        {"highest index back at time 2880", 2860, 1, 20, 1, -1},
+        {"pressed twice is free again", 2860, 2, -140, 9, 2},
+    };
+    constexpr float v = 0.75f;
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        const PulseFile file({{row.index, v}});
+        auto program = ondel9With(file, row.endPresses);
+        frameAt(*program, row.index + row.timeOffset);
+        EXPECT_NEAR(particleDisplacement(*program, row.particle), row.times * v, tolerance);
+        EXPECT_EQ(program->forwardPulse().outOfRangeReads(), 0);
+    }
+}
+
+TEST(Ondel9Reflection, EndSwitchInvertsTheReflectedPulseAtTheNextFrame)
+{
+    // Pulse A (records 900..920) has passed the end and is on its way back
+    // around particle 5 at time 850; pulse B (1100..1120) comes in around
+    // particle 3.
+    std::map<int, float> samples;
+    for (int k = 900; k <= 920; ++k)
+        samples[k] = 0.5f;
+    for (int k = 1100; k <= 1120; ++k)
+        samples[k] = 0.3f;
+    const PulseFile file(samples);
+    auto program = ondel9With(file);
+    program->click("Command3"); // stop
+    frameAt(*program, 850);
+    const auto blueBefore = dotsByPosition(program->frame(), colour::blue);
+    const auto redBefore = dotsByPosition(program->frame(), colour::red);
+    EXPECT_NEAR(particleDisplacement(*program, 5), 0.5, tolerance);
+    EXPECT_NEAR(particleDisplacement(*program, 3), 0.3, tolerance);
+
+    program->click("Command6");
+    program->tick();
+    EXPECT_EQ(program->state().timeIndex, 850);
+    EXPECT_NEAR(particleDisplacement(*program, 5), -0.5, tolerance);
+    EXPECT_NEAR(particleDisplacement(*program, 3), 0.3, tolerance);
+    EXPECT_EQ(dotsByPosition(program->frame(), colour::blue), blueBefore);
+    const auto redAfter = dotsByPosition(program->frame(), colour::red);
+    ASSERT_EQ(redAfter.size(), redBefore.size());
+    for (const auto &[j, y] : redBefore)
+        EXPECT_NEAR(redAfter.at(j) - 3025, -(y - 3025), tolerance) << "data position " << j;
+}
+
+TEST(Ondel9Reflection, FixedEndMirrorsTheIncidentCurveUpsideDown)
+{
+    // A smooth bump with values that do not land on whole twips, half of it
+    // through the end at time 600.
+    std::map<int, float> samples;
+    for (int k = 700; k <= 820; ++k)
+        samples[k] = static_cast<float>(0.937 * std::sin((k - 700) * 3.14159265 / 120));
+    const PulseFile file(samples);
+    auto program = ondel9With(file, 1);
+    program->click("Command7");
+    program->click("Command7");
+    ASSERT_EQ(program->state().yxMode, 3);
+    frameAt(*program, 600);
+
+    EXPECT_TRUE(circles(program->frame(), pulse_frame::dotRadius, colour::black).empty());
+    const auto blue = dotsByPosition(program->frame(), colour::blue);
+    const auto red = dotsByPosition(program->frame(), colour::red);
+    double deepest = 0;
+    for (int x = 60; x <= 180; ++x) {
+        const double below = red.at(x) - 3025;
+        const double above = 2975 - blue.at(360 - x);
+        EXPECT_NEAR(below, above, 0.5 + tolerance) << "data position " << x;
+        deepest = std::max(deepest, below);
+    }
+    EXPECT_GT(deepest, 500); // the mirror image is really there
+}
+
+TEST(Ondel9Reflection, EndLineShowsTheEndCondition)
+{
+    struct Row {
+        const char *name;
+        int presses;
+        std::optional<Rgb> colour;
+    };
+    const Row rows[] = {
+        {"free at load", 0, colour::magenta},
+        {"fixed", 1, colour::black},
+        {"free again", 2, colour::magenta},
+    };
+    const PulseFile file({});
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        auto program = ondel9With(file, row.presses);
+        program->click("Command3"); // stopped: the line still follows the switch
+        program->tick();
+        const auto line = endLine(program->frame());
+        ASSERT_TRUE(line);
+        EXPECT_EQ(line->colour, *row.colour);
+    }
+}
+
+TEST(Ondel10Reflection, EndLineShowsTheEndCondition)
+{
+    struct Row {
+        const char *name;
+        int presses;
+        std::int16_t endSign;
+        std::optional<Rgb> colour;
+    };
+    const Row rows[] = {
+        {"free at load", 0, 1, colour::magenta},
+        {"fixed", 1, -1, colour::black},
+        {"non-reflecting: no line", 2, 0, std::nullopt},
+        {"free again", 3, 1, colour::magenta},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        auto program = ondel10With(row.presses);
+        program->tick();
+        EXPECT_EQ(program->wave().endSign(), row.endSign);
+        const auto line = endLine(program->frame());
+        ASSERT_EQ(line.has_value(), row.colour.has_value());
+        if (line) {
+            EXPECT_EQ(line->colour, *row.colour);
+        }
+    }
+}
+
+TEST(ReflectionCurves, NothingReflectedBeyondTheEnd)
+{
+    // Frames of each program with a busy pulse, in every curve mode.
+    struct Row {
+        const char *name;
+        bool slider;
+        int endPresses;
+        bool nonReflecting; // no red dots at all, the sum runs on to the edge
+    };
+    const Row rows[] = {
+        {"ondel9 free", false, 0, false},
+        {"ondel9 fixed", false, 1, false},
+        {"ondel10 free", true, 0, false},
+        {"ondel10 fixed", true, 1, false},
+        {"ondel10 non-reflecting", true, 2, true},
+    };
+    std::map<int, float> samples;
+    for (int k = 1; k <= 3200; ++k)
+        samples[k] = static_cast<float>(std::sin(k * 0.7) + std::cos(k * 0.13));
+    const PulseFile file(samples);
+
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        std::unique_ptr<Demonstrator> program;
+        if (row.slider)
+            program = ondel10With(row.endPresses);
+        else
+            program = ondel9With(file, row.endPresses);
+        for (int mode = 1; mode <= 3; ++mode) {
+            program->state().yxMode = mode;
+            for (int t = 300; t < 700; ++t) {
+                program->controls().vscroll1 = (t * 37) % 256;
+                frameAt(*program, t);
+                int redDots = 0;
+                int redDotsBeyond = 0;
+                int sumDotsBeyond = 0;
+                for (const CircleOp &dot : circles(program->frame(), pulse_frame::dotRadius)) {
+                    redDots += dot.fill == colour::red;
+                    redDotsBeyond += dot.fill == colour::red && dot.centre.x > endX;
+                    sumDotsBeyond += dot.fill == colour::black && dot.centre.x > endX;
+                }
+                // The reflected curve's stand-ins on the axis: red, rimmed
+                // black in ondel10 so that they show against the sum's.
+                int smallReflected = 0;
+                for (const CircleOp &dot : circles(program->frame(), 1, colour::red)) {
+                    smallReflected += 1;
+                    EXPECT_EQ(dot.rim, row.slider ? colour::black : colour::red);
+                    EXPECT_EQ(dot.centre.y, 3000);
+                }
+                const bool componentsShown = mode != 2;
+                const bool sumShown = mode != 3;
+                const std::string when = "t " + std::to_string(t) + " mode " + std::to_string(mode);
+                EXPECT_EQ(redDots, componentsShown && !row.nonReflecting ? 180 : 0) << when;
+                EXPECT_EQ(redDotsBeyond, 0) << when;
+                EXPECT_EQ(smallReflected, componentsShown ? (row.nonReflecting ? 300 : 120) : 0) << when;
+                EXPECT_EQ(sumDotsBeyond, row.nonReflecting && sumShown ? 120 : 0) << when;
+            }
+        }
+    }
+}
+
+TEST(Ondel10Slider, SamplesFollowTheBarAtMostThirtyATick)
+{
+    struct Row {
+        const char *name;
+        int barValue;
+        std::vector<int> samples; // on successive ticks
+    };
+    const Row rows[] = {
+        {"thumb to the top: the front rises over five ticks", 0, {98, 68, 38, 8, 0, 0}},
+        {"then to the bottom", 255, {30, 60, 90, 120, 150, 180, 210, 240, 255, 255}},
+        {"a small move is taken whole", 240, {240}},
+        {"back to rest", 128, {210, 180, 150, 128}},
+    };
+    auto program = ondel10With();
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        program->controls().vscroll1 = row.barValue;
+        for (const int expected : row.samples) {
+            program->tick();
+            EXPECT_EQ(program->sliderSamples().sample(program->state().timeIndex + 320), expected);
+        }
+    }
+    EXPECT_EQ(program->sliderSamples().outOfRangeAccesses(), 0);
+}
+
+TEST(Ondel10Slider, SampleIsTheDisplacementOfTheLeftEnd)
+{
+    struct Row {
+        int value;
+        float displacement;
+    };
+    for (const auto [value, displacement] : {Row{0, 1.4f}, Row{128, 0.0f}, Row{255, -1.3890625f}, Row{98, 0.328125f}}) {
+        SliderSamples samples;
+        for (int t = 0; t < 10; ++t)
+            samples.record(t, value);
+        EXPECT_EQ(samples.sample(329), value);
+        EXPECT_FLOAT_EQ(samples.at(329), displacement) << value;
+    }
+}
+
+TEST(Ondel10Slider, OddValuesAndTimesAreHarmless)
+{
+    struct Row {
+        const char *name;
+        int held;           // the bar's value over the ticks before
+        int value;          // its value as the window hands it over
+        std::int64_t time;
+        int expectedSample; // at time + 320, when in range
+        int outOfRange;
+    };
+    constexpr std::int64_t lastTime = SliderSamples::lastIndex - 320;
+    const Row rows[] = {
+        {"above the range, from rest: limited", 128, 10000, 100, 158, 0},
+        {"above the range, near the bottom: the bottom", 250, 10000, 100, 255, 0},
+        {"below the range, near the top: the top", 5, -10000, 100, 0, 0},
+        {"last storable time", 128, 0, lastTime, 98, 0},
+        {"beyond the store: dropped", 128, 0, lastTime + 1, -1, 1},
+        {"before the store: the sample below reads as rest, dropped", 128, 0, -321, -1, 2},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        SliderSamples samples;
+        for (std::int64_t t = row.time - 10; t < row.time; ++t)
+            if (t >= 0 && t <= lastTime)
+                samples.record(t, row.held);
+        samples.record(row.time, row.value);
+        if (row.expectedSample >= 0) {
+            EXPECT_EQ(samples.sample(row.time + 320), row.expectedSample);
+        }
+        EXPECT_EQ(samples.outOfRangeAccesses(), row.outOfRange);
+    }
+}
+
+TEST(Ondel10Slider, ReadsOutsideTheStoreAreRestAndCounted)
+{
+    SliderSamples samples;
+    for (int t = 0; t <= SliderSamples::lastIndex - 320; ++t)
+        samples.record(t, 0);
+    for (const std::int64_t index : {std::int64_t{-1}, std::int64_t{SliderSamples::lastIndex} + 1}) {
+        EXPECT_EQ(samples.sample(index), SliderSamples::rest) << index;
+        EXPECT_EQ(samples.at(index), 0.0f) << index;
+    }
+    EXPECT_EQ(samples.at(SliderSamples::lastIndex), 1.4f);
+    EXPECT_EQ(samples.outOfRangeAccesses(), 4);
+}
+
+// ondel10 after drawing a one-tick pulse of sample 98 (displacement
+// 0.328125) at time t0: the sample enters the medium at t0 + 320.
+class OneTickPulse {
+public:
+    static constexpr std::int64_t t0 = 1000;
+    static constexpr double v = 0.328125;
+
+    explicit OneTickPulse(int endPresses) : program_(ondel10With(endPresses))
+    {
+        program_->state().timeIndex = t0 - 1;
+        program_->controls().vscroll1 = 98;
+        program_->tick();
+        program_->controls().vscroll1 = 128;
+        program_->tick();
+    }
+    SliderReflectionDemonstrator &program() { return *program_; }
+
+private:
+    std::unique_ptr<SliderReflectionDemonstrator> program_;
+};
+
+TEST(Ondel10Reflection, HandDrawnSampleTravelsAndReflects)
+{
+    struct Row {
+        const char *name;
+        int endPresses; // 0 free, 1 fixed, 2 non-reflecting
+        int timeOffset;
+        int particle;
+        double times;
+    };
+    const Row rows[] = {
+        {"particle 1 at t + 20", 0, 20, 1, 1},
+        {"not at particle 1 a tick early", 0, 19, 1, 0},
+        {"free end: doubled at particle 9", 0, 180, 9, 2},
+        {"fixed end: particle 9 at rest", 1, 180, 9, 0},
+        {"non-reflecting end: particle 9 moves with the incident alone", 2, 180, 9, 1},
+        {"free end: back at particle 1 at t + 340", 0, 340, 1, 1},
+        {"fixed end: back inverted", 1, 340, 1, -1},
+        {"non-reflecting end: nothing comes back", 2, 340, 1, 0},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        OneTickPulse pulse(row.endPresses);
+        frameAt(pulse.program(), OneTickPulse::t0 + row.timeOffset);
+        EXPECT_NEAR(particleDisplacement(pulse.program(), row.particle), row.times * OneTickPulse::v, tolerance);
+    }
+}
+
+TEST(Ondel10Reflection, EndConditionsAtTheEndParticle)
+{
+    // The bar held at the top long enough that the incident and the
+    // reflected wave both carry the plateau of +1.4 along the whole row.
+    struct Row {
+        const char *name;
+        int endPresses;
+        double everyParticle;
+    };
+    const Row rows[] = {
+        {"free", 0, 2.8},
+        {"fixed", 1, 0},
+        {"non-reflecting", 2, 1.4},
+        {"free after three presses", 3, 2.8},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        auto program = ondel10With(row.endPresses);
+        program->controls().vscroll1 = 0;
+        for (int i = 0; i < 400; ++i)
+            program->tick();
+        for (int i = 1; i <= 9; ++i)
+            EXPECT_NEAR(particleDisplacement(*program, i), row.everyParticle, tolerance) << "particle " << i;
+    }
+}
+
+TEST(Ondel10Slider, StoppedBarChangesNothingUntilResumed)
+{
+    auto program = ondel10With();
+    program->controls().vscroll1 = 0;
+    for (int i = 0; i < 60; ++i)
+        program->tick();
+    program->click("Command3"); // stop
+    program->tick();
+    const std::int64_t stoppedAt = program->state().timeIndex;
+    const auto stoppedFrame = program->frame().ops();
+
+    for (const int value : {255, 128, 200, 255}) {
+        program->controls().vscroll1 = value;
+        program->tick();
+        EXPECT_EQ(program->frame().ops(), stoppedFrame) << "bar at " << value;
+    }
+    EXPECT_EQ(program->state().timeIndex, stoppedAt);
+    // Only the last value, limited against the sample below, enters.
+    EXPECT_EQ(program->sliderSamples().sample(stoppedAt + 320), 30);
+
+    program->click("Command4"); // resume
+    for (int i = 0; i < 20; ++i)
+        program->tick();
+    EXPECT_NEAR(particleDisplacement(*program, 1), (128.0 - 30) / 128 * 1.4, tolerance);
+}
+
+TEST(ReflectionTime, WrapsAtTheProgramsTimeLimit)
+{
+    struct Row {
+        const char *name;
+        const char *program;
+        bool singleStep;
+        int direction;
+        std::int64_t from;
+        std::int64_t to;
+    };
+    const Row rows[] = {
+        {"ondel10 timer forward", "ondel10", false, 1, 31500, 0},
+        {"ondel10 timer forward below the limit", "ondel10", false, 1, 31499, 31500},
+        {"ondel10 timer backward", "ondel10", false, -1, 0, 31500},
+        {"ondel10 single step forward", "ondel10", true, 1, 31500, 0},
+        {"ondel10 single step backward", "ondel10", true, -1, 0, 31500},
+        {"ondel10 passes ondel9's limit", "ondel10", true, 1, 2880, 2881},
+        {"ondel9 timer forward", "ondel9", false, 1, 2880, 0},
+        {"ondel9 single step backward", "ondel9", true, -1, 0, 2880},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        std::unique_ptr<Demonstrator> program;
+        if (std::string_view(row.program) == "ondel9")
+            program = std::make_unique<PulseReflectionDemonstrator>();
+        else
+            program = std::make_unique<SliderReflectionDemonstrator>();
+        if (row.direction == -1)
+            program->click("Command5");
+        program->state().timeIndex = row.from;
+        if (row.singleStep) {
+            program->click("Command3"); // stop
+            program->click("Command3"); // one step
+        } else {
+            program->tick();
+        }
+        EXPECT_EQ(program->state().timeIndex, row.to);
+    }
+}
+
+TEST(Ondel10Reflection, MediumComesToRestInOneFrameAtTheWrap)
+{
+    auto program = ondel10With();
+    program->state().timeIndex = 31000;
+    program->controls().vscroll1 = 0;
+    for (int i = 0; i < 500; ++i)
+        program->tick();
+    ASSERT_EQ(program->state().timeIndex, 31500);
+    for (int i = 1; i <= 9; ++i)
+        EXPECT_GT(particleDisplacement(*program, i), 1) << "particle " << i;
+
+    program->tick();
+    ASSERT_EQ(program->state().timeIndex, 0);
+    for (int i = 1; i <= 9; ++i)
+        EXPECT_EQ(particleDisplacement(*program, i), 0) << "particle " << i;
+    for (const auto &[j, y] : dotsByPosition(program->frame(), colour::red))
+        EXPECT_EQ(y, 3025) << "data position " << j;
+    for (const auto &[j, y] : dotsByPosition(program->frame(), colour::black))
+        EXPECT_EQ(y, 3000) << "data position " << j;
+    EXPECT_EQ(program->sliderSamples().outOfRangeAccesses(), 0);
+}
+
+TEST(ReflectionTrace, OldestTracePointKeepsFractionsOfATwip)
+{
+    // Particle 1 held at a displacement that puts it between whole twips.
+    std::map<int, float> samples;
+    for (int k = 1; k <= 3200; ++k)
+        samples[k] = 0.1234567f;
+    const PulseFile file(samples);
+    auto ondel9 = ondel9With(file);
+    auto ondel10 = ondel10With();
+    ondel10->controls().vscroll1 = 98;
+    for (Demonstrator *program : {static_cast<Demonstrator *>(ondel9.get()), static_cast<Demonstrator *>(ondel10.get())}) {
+        program->click("Option3");
+        for (int i = 0; i < 400; ++i)
+            program->tick();
+        program->click("Command8");
+        for (int i = 0; i < 3; ++i)
+            program->tick();
+        const WindowState &state = program->state();
+        EXPECT_NE(state.ytPrevY1, std::nearbyint(state.ytPrevY1));
+        EXPECT_EQ(state.ytPrevY3, state.ytPrevY1);
+    }
+}
+
+TEST(ReflectionBounds, NoReadLeavesTheStoreAcrossTheWrapBothWays)
+{
+    // Forward and backward through each program's wrap with the trace
+    // switched on at the first times, where its seed looks two ticks back.
+    const PulseFile file({{1, 0.1f}});
+    auto ondel9 = ondel9With(file);
+    auto ondel10 = ondel10With();
+    const std::pair<Demonstrator *, std::int64_t> programs[] = {{ondel9.get(), 2880}, {ondel10.get(), 31500}};
+    for (const auto &[program, limit] : programs) {
+        program->state().timeIndex = 0;
+        program->click("Command8");
+        program->click("Command8");
+        program->state().timeIndex = 1;
+        program->click("Command8");
+        program->state().timeIndex = limit - 400;
+        for (int i = 0; i < 800; ++i)
+            program->tick();
+        program->click("Command5");
+        for (int i = 0; i < 800; ++i)
+            program->tick();
+    }
+    EXPECT_EQ(ondel9->forwardPulse().outOfRangeReads(), 0);
+    EXPECT_EQ(ondel10->sliderSamples().outOfRangeAccesses(), 0);
+}
+
+} // namespace
+} // namespace ondel

@@ -1,0 +1,120 @@
+#include "soak_checks.h"
+
+#include "reflection/slider_reflection_demonstrator.h"
+#include "shell/pulse_demonstrator.h"
+
+#include <cmath>
+#include <type_traits>
+
+namespace ondel::soak {
+
+void ExpectedTime::add(int steps)
+{
+    time_ += steps;
+    if (timeline_.form == HandlerForm::A) {
+        if (time_ > timeline_.timeLimit)
+            time_ = 0;
+        if (time_ < 0)
+            time_ = timeline_.timeLimit;
+    }
+}
+
+void ExpectedTime::tick(const WindowState &before) { add(before.runStep); }
+
+void ExpectedTime::click(std::string_view control, const WindowState &before, bool loaded)
+{
+    if (control == "Command3" && before.runStep == 0)
+        add(before.direction);
+    if (control == "Command9" && loaded)
+        time_ = 0;
+}
+
+std::int64_t outOfRangeReads(const Demonstrator &program)
+{
+    if (const auto *pulse = dynamic_cast<const PulseDemonstrator *>(&program))
+        return pulse->forwardPulse().outOfRangeReads() + pulse->backwardPulse().outOfRangeReads();
+    if (const auto *slider = dynamic_cast<const SliderReflectionDemonstrator *>(&program))
+        return slider->sliderSamples().outOfRangeAccesses();
+    return 0;
+}
+
+namespace {
+
+bool finite(Point p) { return std::isfinite(p.x) && std::isfinite(p.y); }
+
+std::string at(std::size_t index) { return " (primitive " + std::to_string(index) + ")"; }
+
+template <typename T> std::string inRange(const char *name, T value, T low, T high)
+{
+    if (value >= low && value <= high)
+        return {};
+    return std::string(name) + " = " + std::to_string(value) + ", outside " + std::to_string(low) + ".." +
+           std::to_string(high);
+}
+
+} // namespace
+
+std::optional<std::string> primitivesFault(const std::vector<Primitive> &ops, std::size_t most)
+{
+    if (ops.size() > most)
+        return std::to_string(ops.size()) + " primitives, more than " + std::to_string(most);
+    for (std::size_t i = 0; i < ops.size(); ++i) {
+        const bool sound = std::visit(
+            [](const auto &op) {
+                using T = std::decay_t<decltype(op)>;
+                if constexpr (std::is_same_v<T, LineOp>)
+                    return finite(op.from) && finite(op.to);
+                else if constexpr (std::is_same_v<T, CircleOp>)
+                    return finite(op.centre) && std::isfinite(op.radius) && op.radius >= 0;
+                else if constexpr (std::is_same_v<T, TextOp>)
+                    return finite(op.at);
+                else
+                    return true;
+            },
+            ops[i]);
+        if (!sound)
+            return "a coordinate that is not finite" + at(i);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> stateFault(const Demonstrator &program, const ExpectedTime &time)
+{
+    const WindowState &s = program.state();
+    const Timeline &timeline = program.timeline();
+    const bool formA = timeline.form == HandlerForm::A;
+    const ControlSpec *speed = program.layout().find("HScroll1");
+
+    const std::string faults[] = {
+        s.timeIndex == time.value() ? std::string()
+                                    : "timeIndex = " + std::to_string(s.timeIndex) + ", expected " +
+                                          std::to_string(time.value()),
+        formA ? inRange<std::int64_t>("timeIndex", s.timeIndex, 0, timeline.timeLimit) : std::string(),
+        inRange("runStep", s.runStep, -1, 1),
+        (s.direction == 1 || s.direction == -1) ? std::string() : "direction = " + std::to_string(s.direction),
+        (s.runStep == 0 || s.runStep == s.direction) ? std::string() : "runStep against direction",
+        inRange("transverseShown", s.transverseShown, 0, 1),
+        inRange("longitudinalShown", s.longitudinalShown, 0, 1),
+        inRange("longitudinalSeparate", s.longitudinalSeparate, 0, 1),
+        inRange("yxMode", s.yxMode, 0, formA ? 3 : 2),
+        inRange("ytColumn", s.ytColumn, 0, program.traceConfig().columnCount),
+        s.pictureVisible == (s.ytColumn != 0) ? std::string() : "Picture1 shown without the trace, or hidden with it",
+        (std::isfinite(s.ytPrevY1) && std::isfinite(s.ytPrevY2) && std::isfinite(s.ytPrevY3))
+            ? std::string()
+            : "y-t history not finite",
+        inRange("stepPending", s.stepPending, 0, 1),
+        (s.tracedParticle == 1 || s.tracedParticle == 6) ? std::string()
+                                                         : "tracedParticle = " + std::to_string(s.tracedParticle),
+        speed ? inRange("timer interval", s.timerInterval, speed->range.minimum, speed->range.maximum) : std::string(),
+        outOfRangeReads(program) == 0 ? std::string()
+                                      : std::to_string(outOfRangeReads(program)) + " array reads out of range",
+    };
+    for (const std::string &fault : faults)
+        if (!fault.empty())
+            return fault;
+    if (auto fault = primitivesFault(program.frame().ops(), mostPrimitivesPerFrame))
+        return "frame: " + *fault;
+    return std::nullopt;
+}
+
+} // namespace ondel::soak

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "shell/demonstrator.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// What must hold after every event, however absurd the input: time where the
+// handlers put it, every state variable in its range, no array read outside
+// its table, and frames that a painter can draw.
+namespace ondel::soak {
+
+inline constexpr std::size_t mostPrimitivesPerFrame = 2000;
+
+// timeIndex as the handlers must have moved it: the run step at each tick,
+// the direction at a single step, 0 after a file was loaded; wrapped at
+// timeLimit in form A, unbounded in form B.
+class ExpectedTime {
+public:
+    ExpectedTime(Timeline timeline, std::int64_t start) : timeline_(timeline), time_(start) {}
+    explicit ExpectedTime(const Demonstrator &program) : ExpectedTime(program.timeline(), program.state().timeIndex) {}
+
+    // Call with the state as it was just before the event.
+    void tick(const WindowState &before);
+    void click(std::string_view control, const WindowState &before, bool loaded);
+
+    std::int64_t value() const { return time_; }
+
+private:
+    void add(int steps);
+
+    Timeline timeline_;
+    std::int64_t time_;
+};
+
+// Reads of the program's tables outside their index range so far.
+std::int64_t outOfRangeReads(const Demonstrator &program);
+
+// Non-finite coordinates, a negative radius, or more than `most` primitives.
+std::optional<std::string> primitivesFault(const std::vector<Primitive> &ops, std::size_t most);
+
+// The first broken invariant of the program's state and last frame.
+std::optional<std::string> stateFault(const Demonstrator &program, const ExpectedTime &time);
+
+} // namespace ondel::soak

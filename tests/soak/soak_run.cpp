@@ -1,0 +1,185 @@
+#include "soak_run.h"
+
+#include "soak_checks.h"
+#include "soak_events.h"
+
+#include "fuzz/pulse_invariants.h"
+#include "shell/pulse_demonstrator.h"
+#include "shell/pulse_file.h"
+
+#include <algorithm>
+#include <deque>
+#include <map>
+
+namespace ondel::soak {
+
+namespace {
+
+// The pulse tables before a load, to prove what the load may and may not
+// change.
+struct Tables {
+    PulseTable forward;
+    PulseTable backward;
+};
+
+std::optional<Tables> tables(const Demonstrator &program)
+{
+    if (const auto *pulse = dynamic_cast<const PulseDemonstrator *>(&program))
+        return Tables{pulse->forwardPulse(), pulse->backwardPulse()};
+    return std::nullopt;
+}
+
+// After a load: indices 1..n hold the file's records, everything else is as
+// before. After a refusal: everything is as before.
+std::optional<std::string> tablesFault(const Tables &before, const Tables &after, const PulseRecords *loaded)
+{
+    const std::size_t n = loaded ? loaded->first.size() : 0;
+    for (int k = 0; k <= PulseTable::lastIndex; ++k) {
+        const auto index = static_cast<std::size_t>(k);
+        const bool fromFile = k >= 1 && index <= n;
+        const float forward = fromFile ? loaded->first[index - 1] : before.forward.at(k);
+        const float backward = fromFile ? loaded->second[index - 1] : before.backward.at(k);
+        if (after.forward.at(k) != forward || after.backward.at(k) != backward)
+            return "pulse tables wrong at index " + std::to_string(k) + (loaded ? " after a load" : " after a refusal");
+    }
+    return std::nullopt;
+}
+
+class Soak {
+public:
+    Soak(Demonstrator &program, const PulseFileFolder &files, std::uint64_t seed)
+        : program_(program), source_(program.layout(), seed, fileTexts(files)), time_(program)
+    {
+        for (const PulseFileCase &fileCase : files.cases())
+            expected_[files.text1(fileCase)] = fileCase.expect;
+    }
+
+    SoakResult run(std::int64_t events)
+    {
+        for (std::int64_t i = 0; i < events; ++i) {
+            const Event event = source_.next();
+            recent_.push_back(describe(event));
+            if (recent_.size() > 12)
+                recent_.pop_front();
+            auto fault = apply(event);
+            if (!fault)
+                fault = drain();
+            if (!fault)
+                fault = stateFault(program_, time_);
+            ++figures_.events;
+            if (fault)
+                return {figures_, report(i, *fault)};
+        }
+        return {figures_, std::nullopt};
+    }
+
+private:
+    static std::vector<std::string> fileTexts(const PulseFileFolder &files)
+    {
+        std::vector<std::string> texts;
+        for (const PulseFileCase &fileCase : files.cases())
+            texts.push_back(files.text1(fileCase));
+        return texts;
+    }
+
+    std::optional<std::string> apply(const Event &event)
+    {
+        const WindowState before = program_.state();
+        switch (event.kind) {
+        case Event::Kind::Tick:
+            program_.tick();
+            time_.tick(before);
+            ++figures_.ticks;
+            figures_.largestFrame = std::max(figures_.largestFrame, program_.frame().size());
+            return std::nullopt;
+        case Event::Kind::Click:
+            return click(event.control, before);
+        case Event::Kind::HScroll1:
+            program_.HScroll1_Change(event.value);
+            return std::nullopt;
+        case Event::Kind::VScroll1:
+            program_.controls().vscroll1 = event.value;
+            return std::nullopt;
+        case Event::Kind::Text1:
+            program_.controls().text1 = event.text;
+            return std::nullopt;
+        case Event::Kind::Text2:
+            program_.controls().text2 = event.text;
+            return std::nullopt;
+        }
+        return std::nullopt;
+    }
+
+    std::optional<std::string> click(const std::string &control, const WindowState &before)
+    {
+        const bool isLoad = control == "Command9";
+        const std::optional<Tables> tablesBefore = isLoad ? tables(program_) : std::nullopt;
+        const bool clickable = std::ranges::count(source_.clickable(), control) > 0;
+        const bool ran = program_.click(control);
+        if (ran != clickable)
+            return control + (ran ? " reacted, but should react to nothing" : " has no handler");
+        if (ran)
+            figures_.clicked.insert(control);
+        message_ = program_.takeMessage();
+        const bool loaded = isLoad && !message_;
+        time_.click(control, before, loaded);
+        if (message_ && !isLoad)
+            return control + " reported: " + *message_;
+        if (!isLoad)
+            return std::nullopt;
+
+        ++(loaded ? figures_.loads : figures_.refusals);
+        const std::string &text1 = program_.controls().text1;
+        if (const auto it = expected_.find(text1); it != expected_.end()) {
+            if (loaded && it->second == Expect::Refuse)
+                return "a bad file was loaded: " + text1;
+            if (!loaded && it->second == Expect::Load)
+                return "a good file was refused: " + *message_;
+        }
+        if (!tablesBefore)
+            return std::nullopt;
+        const PulseReadResult file = loaded ? readPulseFile(text1 + ".csv") : PulseReadResult{};
+        return tablesFault(*tablesBefore, *tables(program_), loaded ? &std::get<PulseRecords>(file) : nullptr);
+    }
+
+    // What the window takes after every event: the picture's drawing and the
+    // message for the teacher.
+    std::optional<std::string> drain()
+    {
+        const std::vector<Primitive> picture = program_.takePictureOps();
+        figures_.largestPictureBatch = std::max(figures_.largestPictureBatch, picture.size());
+        if (auto fault = primitivesFault(picture, mostPrimitivesPerFrame))
+            return "Picture1: " + *fault;
+        if (auto stray = program_.takeMessage())
+            return "a message outside a file load: " + *stray;
+        const std::optional<std::string> message = std::exchange(message_, std::nullopt);
+        if (message && (message->empty() || !fuzz::isValidUtf8(*message)))
+            return "a message the window cannot show: " + *message;
+        return std::nullopt;
+    }
+
+    std::string report(std::int64_t index, const std::string &fault) const
+    {
+        std::string text = "event " + std::to_string(index) + ": " + fault + "\nlast events:";
+        for (const std::string &event : recent_)
+            text += "\n  " + event;
+        return text;
+    }
+
+    Demonstrator &program_;
+    EventSource source_;
+    ExpectedTime time_;
+    std::map<std::string, Expect> expected_;
+    std::optional<std::string> message_;
+    std::deque<std::string> recent_;
+    SoakFigures figures_;
+};
+
+} // namespace
+
+SoakResult runSoak(Demonstrator &program, const PulseFileFolder &files, std::uint64_t seed, std::int64_t events)
+{
+    return Soak(program, files, seed).run(events);
+}
+
+} // namespace ondel::soak
