@@ -34,9 +34,11 @@ bool speakerNeighbour(int particle, const SpeakerSettings &speakers)
            i == speakers.speaker2Particle - 1.0f || i == speakers.speaker2Particle + 1.0f;
 }
 
-} // namespace
-
+// Window x of the point halfway between the speakers, data position
+// (60 + speaker2Position) / 2.
 double midpointX(double speaker2Position) { return 25.0 * speaker2Position + 1700.0; }
+
+} // namespace
 
 void drawMidpointMarkers(double speaker2Position, DrawList &window)
 {

@@ -12,9 +12,6 @@
 // rows with the speakers picked out.
 namespace ondel::speaker_frame {
 
-// Window x of the point halfway between the speakers.
-double midpointX(double speaker2Position);
-
 // Beyond this distance from the window's left edge (twips, about 17 m of
 // screen) no window can show a mark, so none is drawn; an absurd separation
 // thus puts no huge or non-finite coordinate into the frame.

@@ -6,6 +6,13 @@
 
 namespace ondel {
 
+namespace {
+
+// What a speaker's own position shows at time t: forwardPulse[t + lead].
+constexpr int lead = 200;
+
+} // namespace
+
 float SpeakerWave::arrived(double index) const
 {
     if (!(index >= 0))
@@ -20,9 +27,9 @@ float SpeakerWave::arrived(double index) const
 float SpeakerWave::Speaker1Wave(int t, int x) const
 {
     const std::int64_t time = t;
-    if (x < speaker1Position)
-        return forwardPulse_.at(time + 140 + x) * speakers_.rearSign;
-    return arrived(static_cast<double>(time + 260 - x));
+    if (x < speaker1Position) // rear side, at most 60 positions away: the sound is always there
+        return forwardPulse_.at(time + lead - (speaker1Position - x)) * speakers_.rearSign;
+    return arrived(static_cast<double>(time + lead - (x - speaker1Position)));
 }
 
 float SpeakerWave::Speaker2Wave(int t, int x) const
@@ -30,8 +37,8 @@ float SpeakerWave::Speaker2Wave(int t, int x) const
     const double position = speakers_.speaker2Position;
     const float phase = static_cast<float>(speakers_.speaker2Phase);
     if (x < position)
-        return arrived(t + x + 200 - position) * phase;
-    return arrived(t + 200 + position - x) * phase * speakers_.rearSign;
+        return arrived(t + lead - (position - x)) * phase;
+    return arrived(t + lead - (x - position)) * phase * speakers_.rearSign;
 }
 
 } // namespace ondel

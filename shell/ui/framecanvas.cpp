@@ -2,15 +2,19 @@
 
 namespace ondel {
 
-FrameCanvas::FrameCanvas(QWidget *parent) : QWidget(parent)
+FrameCanvas::FrameCanvas(QWidget *parent) : QWidget(parent), pacer_(*this)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void FrameCanvas::setFrame(const std::vector<Primitive> &ops)
 {
+    // On screen only what the previous frame or this one drew changes; the
+    // controls elsewhere need not be repainted at every tick.
+    const QRect drawn = painter_.drawnExtent(ops);
+    pacer_.changed(drawn_ | drawn);
+    drawn_ = drawn;
     ops_ = ops;
-    update();
 }
 
 void FrameCanvas::paintEvent(QPaintEvent *)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "primitivepainter.h"
+#include "repaintpacer.h"
 
 #include <QWidget>
 
@@ -20,7 +21,9 @@ protected:
 
 private:
     std::vector<Primitive> ops_;
+    QRect drawn_; // what the latest frame drew
     PrimitivePainter painter_;
+    RepaintPacer pacer_;
 };
 
 } // namespace ondel

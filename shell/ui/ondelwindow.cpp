@@ -110,6 +110,8 @@ void OndelWindow::buildControls()
             auto *bar = new QScrollBar(horizontal ? Qt::Horizontal : Qt::Vertical, parent);
             bar->setRange(spec->range.minimum, spec->range.maximum);
             bar->setValue(spec->range.value);
+            // A tab stop like the buttons, so the speed can be set from the keyboard.
+            bar->setFocusPolicy(Qt::StrongFocus);
             if (horizontal) {
                 connect(bar, &QScrollBar::valueChanged, this, [this](int value) {
                     program_->HScroll1_Change(value);

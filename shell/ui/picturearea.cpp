@@ -2,9 +2,11 @@
 
 #include <QPaintEvent>
 
+#include <algorithm>
+
 namespace ondel {
 
-PictureArea::PictureArea(const QFont &font, QWidget *parent) : QWidget(parent), painter_(font, false)
+PictureArea::PictureArea(const QFont &font, QWidget *parent) : QWidget(parent), painter_(font, false), pacer_(*this)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFont(font); // the font of the "t" and "y" it prints
@@ -26,10 +28,12 @@ void PictureArea::draw(const std::vector<Primitive> &ops)
         return;
     if (image_.size() != size())
         resizeEvent(nullptr);
+    const bool wiped = std::any_of(ops.begin(), ops.end(), [](const Primitive &op) { return std::holds_alternative<ClearOp>(op); });
+    const QRect changed = wiped ? rect() : painter_.drawnExtent(ops);
     QPainter painter(&image_);
     painter_.replay(painter, image_.size(), ops);
     painter.end();
-    update();
+    pacer_.changed(changed);
 }
 
 void PictureArea::paintEvent(QPaintEvent *event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "primitivepainter.h"
+#include "repaintpacer.h"
 
 #include <QImage>
 #include <QWidget>
@@ -25,6 +26,7 @@ protected:
 private:
     QImage image_;
     PrimitivePainter painter_;
+    RepaintPacer pacer_;
 };
 
 } // namespace ondel

@@ -86,6 +86,40 @@ void PrimitivePainter::drawLine(QPainter &painter, QSize surface, const LineOp &
     painter.drawLine(QPointF(clamp(a.x()), clamp(a.y())), QPointF(clamp(b.x()), clamp(b.y())));
 }
 
+QRect PrimitivePainter::drawnExtent(const std::vector<Primitive> &ops) const
+{
+    QRectF extent;
+    int width = lineWidth_;
+    const auto add = [&](Point a, Point b, double reach) {
+        if (!finite(a) || !finite(b))
+            return;
+        const QRectF box = QRectF(QPointF(px(a.x), px(a.y)), QPointF(px(b.x), px(b.y))).normalized();
+        extent |= box.adjusted(-reach, -reach, reach, reach);
+    };
+    for (const Primitive &op : ops) {
+        std::visit(
+            [&](const auto &p) {
+                using T = std::decay_t<decltype(p)>;
+                // Room for the pen, round caps and antialiasing.
+                const double pen = width + 2.0;
+                if constexpr (std::is_same_v<T, LineWidthOp>) {
+                    width = std::clamp(p.pixels, 1, 64);
+                } else if constexpr (std::is_same_v<T, LineOp>) {
+                    add(p.from, p.to, pen);
+                } else if constexpr (std::is_same_v<T, CircleOp>) {
+                    add(p.centre, p.centre, px(std::isfinite(p.radius) ? std::fabs(p.radius) : 0) + pen);
+                } else if constexpr (std::is_same_v<T, TextOp>) {
+                    const QFontMetricsF metrics(textFont_);
+                    const QRectF box = metrics.boundingRect(QString::fromStdString(p.text));
+                    add(p.at, {p.at.x + 15.0 * (box.width() + 2), p.at.y + 15.0 * (metrics.height() + 2)}, 2);
+                }
+            },
+            op);
+    }
+    const QRectF limited = extent & QRectF(-farAway, -farAway, 2 * farAway, 2 * farAway);
+    return limited.toAlignedRect();
+}
+
 void PrimitivePainter::replay(QPainter &painter, QSize surfaceSize, const std::vector<Primitive> &ops)
 {
     painter.setRenderHint(QPainter::Antialiasing, antialiased_);

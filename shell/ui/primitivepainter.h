@@ -27,6 +27,12 @@ public:
     // Draws `ops` onto `painter`, whose device is `surfaceSize` pixels large.
     void replay(QPainter &painter, QSize surfaceSize, const std::vector<Primitive> &ops);
 
+    // The pixels that the shapes and texts of `ops` can touch, replayed after
+    // what this painter has replayed so far; a clear is not counted. Lets a
+    // surface repaint only what a frame changed instead of the whole window
+    // with every control on it.
+    QRect drawnExtent(const std::vector<Primitive> &ops) const;
+
 private:
     struct SpriteKey {
         int radiusTwips;

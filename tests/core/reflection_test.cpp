@@ -3,15 +3,15 @@
 #include "reflection/pulse_reflection_demonstrator.h"
 #include "reflection/slider_reflection_demonstrator.h"
 #include "shell/render.h"
+#include "tests/support/temp_dir.h"
+#include "tools/catalogue.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 #include <map>
 #include <optional>
+#include <sstream>
 #include <vector>
 
 namespace ondel {
@@ -20,31 +20,28 @@ namespace {
 constexpr double endX = 9200; // window x of data position 180
 constexpr double tolerance = 1e-3;
 
-// A pulse data file in the temporary directory, removed again afterwards.
+// The pulse data file "pulse.csv" in a directory of its own. `first` maps
+// record numbers to the first column's value; every other record up to the
+// last one named is 0.
 class PulseFile {
 public:
-    // `first` maps record numbers to the first column's value; every other
-    // record up to the last one named is 0.
-    explicit PulseFile(const std::map<int, float> &first)
+    explicit PulseFile(const std::map<int, float> &first) : base_(dir_.writePulseFile("pulse", text(first))) {}
+
+    const std::string &baseName() const { return base_; }
+
+private:
+    static std::string text(const std::map<int, float> &first)
     {
-        static int serial = 0;
-        base_ = (std::filesystem::temp_directory_path() /
-                 ("reflection_test_" + std::to_string(::getpid()) + "_" + std::to_string(serial++)))
-                    .string();
-        std::ofstream out(base_ + ".csv");
+        std::ostringstream out;
         const int last = first.empty() ? 0 : first.rbegin()->first;
         for (int k = 1; k <= last; ++k) {
             const auto it = first.find(k);
             out << (it == first.end() ? 0.0f : it->second) << ",0\n";
         }
+        return out.str();
     }
-    ~PulseFile() { std::filesystem::remove(base_ + ".csv"); }
-    PulseFile(const PulseFile &) = delete;
-    PulseFile &operator=(const PulseFile &) = delete;
 
-    const std::string &baseName() const { return base_; }
-
-private:
+    test_support::TempDir dir_;
     std::string base_;
 };
 
@@ -208,53 +205,38 @@ TEST(Ondel9Reflection, FixedEndMirrorsTheIncidentCurveUpsideDown)
     EXPECT_GT(deepest, 500); // the mirror image is really there
 }
 
-TEST(Ondel9Reflection, EndLineShowsTheEndCondition)
+TEST(ReflectionEnd, EndLineFollowsTheSwitchEvenWhenStopped)
 {
     struct Row {
         const char *name;
+        const char *program;
         int presses;
         std::optional<Rgb> colour;
     };
     const Row rows[] = {
-        {"free at load", 0, colour::magenta},
-        {"fixed", 1, colour::black},
-        {"free again", 2, colour::magenta},
-    };
-    const PulseFile file({});
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
-        auto program = ondel9With(file, row.presses);
-        program->click("Command3"); // stopped: the line still follows the switch
-        program->tick();
-        const auto line = endLine(program->frame());
-        ASSERT_TRUE(line);
-        EXPECT_EQ(line->colour, *row.colour);
-    }
-}
-
-TEST(Ondel10Reflection, EndLineShowsTheEndCondition)
-{
-    struct Row {
-        const char *name;
-        int presses;
-        std::int16_t endSign;
-        std::optional<Rgb> colour;
-    };
-    const Row rows[] = {
-        {"free at load", 0, 1, colour::magenta},
-        {"fixed", 1, -1, colour::black},
-        {"non-reflecting: no line", 2, 0, std::nullopt},
-        {"free again", 3, 1, colour::magenta},
+        {"ondel9 free at load", "ondel9", 0, colour::magenta},
+        {"ondel9 fixed", "ondel9", 1, colour::black},
+        {"ondel9 free again", "ondel9", 2, colour::magenta},
+        {"ondel10 free at load", "ondel10", 0, colour::magenta},
+        {"ondel10 fixed", "ondel10", 1, colour::black},
+        {"ondel10 non-reflecting: no line", "ondel10", 2, std::nullopt},
+        {"ondel10 free again", "ondel10", 3, colour::magenta},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
-        auto program = ondel10With(row.presses);
+        auto program = makeProgram(row.program);
+        program->click("Command3");
         program->tick();
-        EXPECT_EQ(program->wave().endSign(), row.endSign);
+        for (int i = 0; i < row.presses; ++i)
+            program->click("Command6");
+        program->tick();
         const auto line = endLine(program->frame());
         ASSERT_EQ(line.has_value(), row.colour.has_value());
         if (line) {
             EXPECT_EQ(line->colour, *row.colour);
+            // Right after clear, line width and the three axes: behind
+            // every particle.
+            EXPECT_EQ(program->frame().ops().at(5), Primitive{*line});
         }
     }
 }
@@ -528,11 +510,7 @@ TEST(ReflectionTime, WrapsAtTheProgramsTimeLimit)
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
-        std::unique_ptr<Demonstrator> program;
-        if (std::string_view(row.program) == "ondel9")
-            program = std::make_unique<PulseReflectionDemonstrator>();
-        else
-            program = std::make_unique<SliderReflectionDemonstrator>();
+        auto program = makeProgram(row.program);
         if (row.direction == -1)
             program->click("Command5");
         program->state().timeIndex = row.from;

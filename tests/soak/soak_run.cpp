@@ -94,20 +94,32 @@ private:
             return std::nullopt;
         case Event::Kind::Click:
             return click(event.control, before);
-        case Event::Kind::HScroll1:
+        case Event::Kind::HScroll1: {
             program_.HScroll1_Change(event.value);
-            return std::nullopt;
+            WindowState expected = before;
+            expected.timerInterval = event.value;
+            return unchangedBut(expected, "HScroll1");
+        }
         case Event::Kind::VScroll1:
             program_.controls().vscroll1 = event.value;
-            return std::nullopt;
+            return unchangedBut(before, "VScroll1");
         case Event::Kind::Text1:
             program_.controls().text1 = event.text;
-            return std::nullopt;
+            return unchangedBut(before, "Text1");
         case Event::Kind::Text2:
             program_.controls().text2 = event.text;
-            return std::nullopt;
+            return unchangedBut(before, "Text2");
         }
         return std::nullopt;
+    }
+
+    // Editing a text, moving a bar or clicking a label changes no state of
+    // its own; only the next tick (or the speed's timer) shows it.
+    std::optional<std::string> unchangedBut(const WindowState &expected, const std::string &control) const
+    {
+        if (program_.state() == expected)
+            return std::nullopt;
+        return control + " changed the window state";
     }
 
     std::optional<std::string> click(const std::string &control, const WindowState &before)
@@ -118,6 +130,8 @@ private:
         const bool ran = program_.click(control);
         if (ran != clickable)
             return control + (ran ? " reacted, but should react to nothing" : " has no handler");
+        if (!ran)
+            return unchangedBut(before, control);
         if (ran)
             figures_.clicked.insert(control);
         message_ = program_.takeMessage();

@@ -1,0 +1,41 @@
+// One tick of ondel15 with everything shown (both rows, all three y-x
+// curves, the y-t trace) and the shipped tone playing, against the 10 ms a
+// tick is given; and the same with an absurd separation typed in, which must
+// cost no more.
+#include "speakers/speaker_demonstrator.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+
+namespace ondel {
+namespace {
+
+void tickWithSeparation(benchmark::State &state, const std::string &separation)
+{
+    SpeakerDemonstrator program;
+    program.controls().text1 = (std::filesystem::path(ONDEL_DATA_DIR) / "ren80").string();
+    program.controls().text2 = separation;
+    for (const char *control : {"Command9", "Command1", "Command2", "Command8"})
+        program.click(control);
+    if (program.takeMessage())
+        state.SkipWithError("ren80.csv not found");
+    program.state().timeIndex = 1000; // the tone fills the row
+    for (auto _ : state) {
+        program.tick();
+        benchmark::DoNotOptimize(program.takePictureOps());
+    }
+    state.counters["primitives"] = static_cast<double>(program.frame().size());
+}
+
+void BM_Ondel15Tick(benchmark::State &state) { tickWithSeparation(state, "140"); }
+void BM_Ondel15TickAbsurdSeparation(benchmark::State &state) { tickWithSeparation(state, std::string(400, '9')); }
+
+BENCHMARK(BM_Ondel15Tick)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Ondel15TickAbsurdSeparation)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace ondel
+
+BENCHMARK_MAIN();

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Measures a program under Xvfb at the default speed (10 ms) and with the
+# speed bar at its fastest (1 ms): the real program's share of one core, read
+# from /proc while the teacher's clicks have everything switched on, and the
+# ticks per second of the same window hosted by bench/tick_rate.
+#   scripts/measure_ticks.sh BUILD_DIR [PROGRAM] [SECONDS]
+set -euo pipefail
+build=$(cd "$1" && pwd); program=${2:-ondel8}; seconds=${3:-5}
+here=$(cd "$(dirname "$0")/.." && pwd)
+display=:$((90 + RANDOM % 100))
+ticks_per_second=$(getconf CLK_TCK)
+
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+app=""
+runtime=$(mktemp -d)
+trap 'kill $app $xvfb 2>/dev/null || true; rm -rf "$runtime"' EXIT
+export DISPLAY=$display XDG_RUNTIME_DIR=$runtime
+sleep 1
+
+# utime + stime of a process, in clock ticks.
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+
+# Shares of one core that the program and Xvfb take over $seconds.
+cpu_shares() {
+  local app0 xvfb0 app1 xvfb1
+  app0=$(cpu_ticks "$app"); xvfb0=$(cpu_ticks "$xvfb"); sleep "$seconds"
+  app1=$(cpu_ticks "$app"); xvfb1=$(cpu_ticks "$xvfb")
+  awk -v a=$((app1 - app0)) -v x=$((xvfb1 - xvfb0)) -v hz="$ticks_per_second" -v s="$seconds" \
+    'BEGIN { printf "%.1f%% of one core (Xvfb: %.1f%%)", 100 * a / hz / s, 100 * x / hz / s }'
+}
+
+click() {
+  read -r x y < <("$build/bin/control_centre" "$program" "$1")
+  xdotool mousemove --window "$window" "$x" "$y" click 1
+  sleep 0.1
+}
+
+cd "$here/data"
+"$build/bin/$program" &
+app=$!
+window=""
+for _ in $(seq 50); do
+  window=$(xdotool search --sync --onlyvisible --name '^ondel_nami$' 2>/dev/null | head -n1) && [ -n "$window" ] && break
+  sleep 0.2
+done
+for control in Command9 Command1 Command2 Command8; do click "$control"; done
+sleep 1
+echo "$program at 10 ms: $(cpu_shares)"
+# The speed bar takes the focus when clicked; Home moves it to 1 ms.
+click HScroll1
+xdotool key Home
+sleep 1
+echo "$program at 1 ms: $(cpu_shares)"
+kill $app; wait $app 2>/dev/null || true
+app=""
+
+for interval in 10 1; do
+  "$build/bin/tick_rate" "$program" "$interval" "$seconds"
+done

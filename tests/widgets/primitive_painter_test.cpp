@@ -1,0 +1,99 @@
+// Replaying primitives: 15 twips to a pixel, colours as given, and the
+// extent a surface repaints holds every pixel a primitive touched (a pixel
+// outside it would stay on screen as a ghost of the last frame).
+#include "shell/ui/fonts.h"
+#include "shell/ui/primitivepainter.h"
+
+#include <QtTest>
+
+#include <limits>
+
+using namespace ondel;
+
+namespace {
+
+using Ops = std::vector<Primitive>;
+
+QImage replayed(PrimitivePainter &painter, const Ops &ops)
+{
+    QImage image(400, 300, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter qpainter(&image);
+    painter.replay(qpainter, image.size(), ops);
+    return image;
+}
+
+// The smallest rectangle holding every pixel drawn on.
+QRect touched(const QImage &image)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) != 0)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Ops)
+
+class PrimitivePainterTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { installFontSubstitution(); }
+
+    void extentHoldsEveryPixelDrawn_data()
+    {
+        QTest::addColumn<Ops>("ops");
+        QTest::addColumn<bool>("antialiased");
+        QTest::addColumn<int>("slack"); // pixels the extent may spare, each way
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        QTest::newRow("particle") << Ops{LineWidthOp{4}, CircleOp{{3000, 2000}, 300, colour::magenta, colour::magenta}} << true << 16;
+        QTest::newRow("dot") << Ops{LineWidthOp{4}, CircleOp{{3000, 2000}, 40, colour::blue, colour::blue}} << true << 16;
+        QTest::newRow("marker, no antialiasing") << Ops{LineWidthOp{4}, CircleOp{{3000, 2000}, 200, colour::magenta, colour::red}} << false << 16;
+        QTest::newRow("horizontal axis") << Ops{LineWidthOp{4}, LineOp{{200, 3000}, {5500, 3000}, colour::black}} << true << 16;
+        QTest::newRow("diagonal segment") << Ops{LineWidthOp{4}, LineOp{{1000, 1000}, {1125, 2500}, colour::black}} << false << 16;
+        QTest::newRow("thin line") << Ops{LineWidthOp{1}, LineOp{{1000, 1000}, {3000, 1500}, colour::black}} << true << 16;
+        QTest::newRow("text") << Ops{TextOp{{1000, 800}, "t"}} << false << 40;
+        QTest::newRow("two shapes") << Ops{LineWidthOp{4}, CircleOp{{1200, 1200}, 300, colour::green, colour::green},
+                                          LineOp{{4000, 3000}, {5000, 4000}, colour::black}} << true << 16;
+        QTest::newRow("nothing finite") << Ops{CircleOp{{nan, 2000}, 300, colour::black, colour::black},
+                                              LineOp{{0, nan}, {100, 100}, colour::black}} << true << 16;
+    }
+
+    void extentHoldsEveryPixelDrawn()
+    {
+        QFETCH(Ops, ops);
+        QFETCH(bool, antialiased);
+        QFETCH(int, slack);
+        PrimitivePainter painter(controlFont(FontSpec{26.25, 700}), antialiased);
+        const QRect extent = painter.drawnExtent(ops);
+        const QRect drawn = touched(replayed(painter, ops));
+        QVERIFY2(extent.contains(drawn) || drawn.isEmpty(),
+                 qPrintable(QStringLiteral("drawn %1,%2 %3x%4 outside extent %5,%6 %7x%8")
+                                .arg(drawn.x()).arg(drawn.y()).arg(drawn.width()).arg(drawn.height())
+                                .arg(extent.x()).arg(extent.y()).arg(extent.width()).arg(extent.height())));
+        // Tight enough to be worth it.
+        if (!drawn.isEmpty())
+            QVERIFY(extent.width() <= drawn.width() + slack && extent.height() <= drawn.height() + slack);
+    }
+
+    void clearWipesAndShapesLandAtFifteenTwipsAPixel()
+    {
+        PrimitivePainter painter;
+        const QImage image = replayed(painter, {ClearOp{}, LineWidthOp{4},
+                                                CircleOp{{1500, 1500}, 300, colour::green, colour::green},
+                                                LineOp{{3000, 600}, {6000, 600}, colour::blue}});
+        QCOMPARE(image.pixelColor(0, 0), toQColor(colour::background));
+        QCOMPARE(image.pixelColor(100, 100), QColor(Qt::green));  // centre of the circle
+        QCOMPARE(image.pixelColor(100, 100 - 18), QColor(Qt::green)); // inside its 20-pixel radius
+        QCOMPARE(image.pixelColor(100, 100 - 26), toQColor(colour::background));
+        QCOMPARE(image.pixelColor(300, 40), QColor(Qt::blue));
+        QCOMPARE(image.pixelColor(300, 45), toQColor(colour::background));
+    }
+};
+
+QTEST_MAIN(PrimitivePainterTest)
+#include "primitive_painter_test.moc"
