@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything, and runs the whole test
 # suite: the core and widget tests, then the core tests again under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# AddressSanitizer and UndefinedBehaviorSanitizer, then each fuzz target for
+# a few seconds.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -15,3 +16,7 @@ ctest --preset default
 cmake --preset sanitize
 cmake --build --preset sanitize
 ctest --preset sanitize
+
+cmake --preset fuzz
+cmake --build --preset fuzz
+ctest --preset fuzz

@@ -111,7 +111,7 @@ QRect PrimitivePainter::drawnExtent(const std::vector<Primitive> &ops) const
                 } else if constexpr (std::is_same_v<T, TextOp>) {
                     const QFontMetricsF metrics(textFont_);
                     const QRectF box = metrics.boundingRect(QString::fromStdString(p.text));
-                    add(p.at, {p.at.x + 15.0 * (box.width() + 2), p.at.y + 15.0 * (metrics.height() + 2)}, 2);
+                    add(p.at, {p.at.x + twipsPerPixel * (box.width() + 2), p.at.y + twipsPerPixel * (metrics.height() + 2)}, 2);
                 }
             },
             op);

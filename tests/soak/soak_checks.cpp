@@ -112,6 +112,11 @@ std::optional<std::string> stateFault(const Demonstrator &program, const Expecte
     for (const std::string &fault : faults)
         if (!fault.empty())
             return fault;
+    return std::nullopt;
+}
+
+std::optional<std::string> frameFault(const Demonstrator &program)
+{
     if (auto fault = primitivesFault(program.frame().ops(), mostPrimitivesPerFrame))
         return "frame: " + *fault;
     return std::nullopt;

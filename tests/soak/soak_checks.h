@@ -42,7 +42,10 @@ std::int64_t outOfRangeReads(const Demonstrator &program);
 // Non-finite coordinates, a negative radius, or more than `most` primitives.
 std::optional<std::string> primitivesFault(const std::vector<Primitive> &ops, std::size_t most);
 
-// The first broken invariant of the program's state and last frame.
+// The first broken invariant of the program's state.
 std::optional<std::string> stateFault(const Demonstrator &program, const ExpectedTime &time);
+
+// What is wrong with the frame of the last tick, if anything.
+std::optional<std::string> frameFault(const Demonstrator &program);
 
 } // namespace ondel::soak

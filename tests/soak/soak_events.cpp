@@ -54,6 +54,7 @@ EventSource::EventSource(const WindowLayout &layout, std::uint64_t seed, std::ve
         case ControlKind::Button:
         case ControlKind::Option:
             clickable_.push_back(control.name);
+            (control.name == "Command9" ? load_ : handlers_).push_back(control.name);
             break;
         case ControlKind::Label:
         case ControlKind::Frame:
@@ -80,7 +81,8 @@ EventSource::EventSource(const WindowLayout &layout, std::uint64_t seed, std::ve
         }
     };
     add(true, Event::Kind::Tick, weights.tick);
-    add(!clickable_.empty(), Event::Kind::Click, weights.click, &clickable_);
+    add(!handlers_.empty(), Event::Kind::Click, weights.click, &handlers_);
+    add(!load_.empty(), Event::Kind::Click, weights.load, &load_);
     add(!inert_.empty(), Event::Kind::Click, weights.inertClick, &inert_);
     add(hscroll_.has_value(), Event::Kind::HScroll1, weights.scroll);
     add(vscroll_.has_value(), Event::Kind::VScroll1, weights.scroll);

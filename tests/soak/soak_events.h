@@ -28,7 +28,8 @@ std::string describe(const Event &event);
 // Relative frequencies of the kinds of event; 0 leaves a kind out.
 struct EventWeights {
     int tick = 50;
-    int click = 35;      // buttons and options, each equally likely
+    int click = 35;      // buttons and options but Command9, each equally likely
+    int load = 1;        // Command9, which reads a whole file
     int inertClick = 1;  // labels, frames and the picture
     int scroll = 3;      // each scroll bar the window has
     int text = 3;        // each text box the window has
@@ -59,6 +60,8 @@ private:
     std::mt19937_64 random_;
     std::vector<std::string> clickable_;
     std::vector<std::string> inert_;
+    std::vector<std::string> handlers_; // clickable_ but the file load
+    std::vector<std::string> load_;
     std::optional<ScrollRange> hscroll_;
     std::optional<ScrollRange> vscroll_;
     bool text1_ = false;

@@ -91,7 +91,7 @@ private:
             time_.tick(before);
             ++figures_.ticks;
             figures_.largestFrame = std::max(figures_.largestFrame, program_.frame().size());
-            return std::nullopt;
+            return frameFault(program_);
         case Event::Kind::Click:
             return click(event.control, before);
         case Event::Kind::HScroll1: {
