@@ -28,16 +28,13 @@ PulseReflectionDemonstrator::PulseReflectionDemonstrator()
 
 void PulseReflectionDemonstrator::Timer1_Timer(DrawList &window)
 {
-    window.clear();
-    advanceTime(state(), timeline(), state().runStep);
-    window.lineWidth(4);
-    pulse_frame::drawAxes(window);
+    pulse_frame::beginFrame(state(), timeline(), window);
     reflection_frame::drawMedium(state(), traceConfig(), wave_, wave_.endSign(), colour::red, window, picture());
 }
 
 double PulseReflectionDemonstrator::tracedWindowY(std::int64_t time) const
 {
-    return pulse_frame::transverseY(wave_.displacement(static_cast<int>(time), 20 * state().tracedParticle));
+    return pulse_frame::tracedTransverseY(state(), wave_, time);
 }
 
 } // namespace ondel

@@ -30,19 +30,16 @@ SliderReflectionDemonstrator::SliderReflectionDemonstrator()
 
 void SliderReflectionDemonstrator::Timer1_Timer(DrawList &window)
 {
-    window.clear();
-    advanceTime(state(), timeline(), state().runStep);
+    pulse_frame::beginFrame(state(), timeline(), window);
     // Every tick, running or not: while stopped the same left-end sample is
     // overwritten, so the bar shows nothing until the animation runs again.
     sliderSamples_.record(state().timeIndex, controls().vscroll1);
-    window.lineWidth(4);
-    pulse_frame::drawAxes(window);
     reflection_frame::drawMedium(state(), traceConfig(), wave_, wave_.endSign(), colour::black, window, picture());
 }
 
 double SliderReflectionDemonstrator::tracedWindowY(std::int64_t time) const
 {
-    return pulse_frame::transverseY(wave_.displacement(static_cast<int>(time), 20 * state().tracedParticle));
+    return pulse_frame::tracedTransverseY(state(), wave_, time);
 }
 
 } // namespace ondel

@@ -27,5 +27,5 @@ for target in fuzz_pulse_file fuzz_numeric_value; do
     echo "== $target found a fault; the full log is $work/log"
     exit 1
   fi
-  grep -E '^#[0-9]+ +(INITED|DONE)|^stat::' "$work/log"
+  grep -E '^#[0-9]+[[:space:]]+(INITED|DONE)|^stat::' "$work/log"
 done

@@ -32,8 +32,8 @@ for step in "$@"; do
     wait:*) sleep "${step#wait:}" ;;
     type:*) xdotool key --window "$window" ctrl+a; xdotool type --window "$window" "${step#type:}" ;;
     drag:*)
-      spec=${step#drag:}
-      IFS=: read -r control legs <<<"$spec"
+      drag=${step#drag:}
+      IFS=: read -r control legs <<<"$drag"
       read -r x y < <("$build/bin/control_centre" "$program" "$control")
       xdotool mousemove --window "$window" "$x" "$y" mousedown 1
       IFS=: read -ra moves <<<"$legs"

@@ -35,6 +35,19 @@ void drawAxes(DrawList &window)
     window.line({1200, 1700}, {1200, 4200});
 }
 
+void beginFrame(WindowState &state, const Timeline &timeline, DrawList &window)
+{
+    window.clear();
+    advanceTime(state, timeline, state.runStep);
+    window.lineWidth(4);
+    drawAxes(window);
+}
+
+double tracedTransverseY(const WindowState &state, const PulseWave &wave, std::int64_t time)
+{
+    return transverseY(wave.displacement(static_cast<int>(time), 20 * state.tracedParticle));
+}
+
 void drawParticles(WindowState &state, const TraceConfig &trace, const PulseWave &wave, int count,
                    DrawList &window, DrawList &picture)
 {

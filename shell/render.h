@@ -1,6 +1,7 @@
 #pragma once
 
 #include "draw_list.h"
+#include "handlers.h"
 #include "pulse_wave.h"
 #include "state.h"
 #include "yt_trace.h"
@@ -32,6 +33,14 @@ ParticleColours longitudinalColours(int particle);
 // The transverse axis, the longitudinal axis and the vertical line through
 // particle 1, black, 4 pixels wide.
 void drawAxes(DrawList &window);
+
+// How every pulse program's frame starts: clear, time moves on by runStep
+// (wrapping as the program's clock does), line width 4, the axes.
+void beginFrame(WindowState &state, const Timeline &timeline, DrawList &window);
+
+// Window y of the traced particle in the transverse row at `time`, for
+// seeding the y-t trace.
+double tracedTransverseY(const WindowState &state, const PulseWave &wave, std::int64_t time);
 
 // Particles 1..count at time timeIndex, each transverse then longitudinal,
 // and the trace point when the traced particle is drawn.

@@ -39,10 +39,7 @@ SpeakerDemonstrator::SpeakerDemonstrator()
 
 void SpeakerDemonstrator::Timer1_Timer(DrawList &window)
 {
-    window.clear();
-    advanceTime(state(), timeline(), state().runStep);
-    window.lineWidth(4);
-    pulse_frame::drawAxes(window);
+    pulse_frame::beginFrame(state(), timeline(), window);
     speaker_frame::drawMidpointMarkers(speakers_.speaker2Position, window);
     speaker_frame::drawParticles(state(), traceConfig(), wave_, speakers_, window, picture());
     pulse_frame::drawYxCurves(state(), wave_, window);
@@ -50,7 +47,7 @@ void SpeakerDemonstrator::Timer1_Timer(DrawList &window)
 
 double SpeakerDemonstrator::tracedWindowY(std::int64_t time) const
 {
-    return pulse_frame::transverseY(wave_.displacement(static_cast<int>(time), 20 * state().tracedParticle));
+    return pulse_frame::tracedTransverseY(state(), wave_, time);
 }
 
 } // namespace ondel

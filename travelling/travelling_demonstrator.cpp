@@ -27,17 +27,14 @@ TravellingDemonstrator::TravellingDemonstrator(const TravellingConfig &config)
 
 void TravellingDemonstrator::Timer1_Timer(DrawList &window)
 {
-    window.clear();
-    advanceTime(state(), timeline(), state().runStep);
-    window.lineWidth(4);
-    pulse_frame::drawAxes(window);
+    pulse_frame::beginFrame(state(), timeline(), window);
     pulse_frame::drawParticles(state(), traceConfig(), wave_, particleCount, window, picture());
     pulse_frame::drawYxCurves(state(), wave_, window);
 }
 
 double TravellingDemonstrator::tracedWindowY(std::int64_t time) const
 {
-    return pulse_frame::transverseY(wave_.displacement(static_cast<int>(time), 20 * state().tracedParticle));
+    return pulse_frame::tracedTransverseY(state(), wave_, time);
 }
 
 } // namespace ondel

@@ -7,9 +7,9 @@ void installFontSubstitution()
     QFont::insertSubstitution(QString::fromUtf8(controlFontFamily), QStringLiteral("IPAPGothic"));
 }
 
-QFont controlFont(const std::optional<FontSpec> &spec)
+QFont controlFont(const std::optional<FontSpec> &style)
 {
-    const FontSpec font = spec.value_or(FontSpec{});
+    const FontSpec font = style.value_or(FontSpec{});
     QFont qfont(QString::fromUtf8(controlFontFamily));
     qfont.setPointSizeF(font.points);
     qfont.setWeight(font.weight >= 700 ? QFont::Bold : QFont::Normal);

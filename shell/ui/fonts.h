@@ -14,6 +14,6 @@ void installFontSubstitution();
 
 // The font of a control: "ＭＳ Ｐゴシック" at the table's size and weight, or
 // the window's default font (the same family at 9 points).
-QFont controlFont(const std::optional<FontSpec> &spec);
+QFont controlFont(const std::optional<FontSpec> &style);
 
 } // namespace ondel

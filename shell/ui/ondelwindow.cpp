@@ -52,93 +52,93 @@ OndelWindow::~OndelWindow() = default;
 
 void OndelWindow::buildControls()
 {
-    std::vector<const ControlSpec *> specs;
-    for (const ControlSpec &spec : program_->layout().controls)
-        specs.push_back(&spec);
+    std::vector<const ControlSpec *> entries;
+    for (const ControlSpec &entry : program_->layout().controls)
+        entries.push_back(&entry);
     // Frames first, so that the controls inside them find their parent.
-    std::stable_sort(specs.begin(), specs.end(), [](const ControlSpec *a, const ControlSpec *b) {
+    std::stable_sort(entries.begin(), entries.end(), [](const ControlSpec *a, const ControlSpec *b) {
         return (a->kind == ControlKind::Frame) > (b->kind == ControlKind::Frame);
     });
 
     std::map<std::string, QWidget *> frames;
     std::vector<std::pair<int, QWidget *>> tabOrder;
-    for (const ControlSpec *spec : specs) {
-        QWidget *parent = spec->frame.empty() ? static_cast<QWidget *>(this) : frames.at(spec->frame);
-        const QString name = text(spec->name);
-        QWidget *widget = nullptr;
-        switch (spec->kind) {
-        case ControlKind::Button: {
-            auto *button = new QPushButton(parent);
-            button->setFont(controlFont(spec->font));
-            button->setText(wrappedCaption(text(spec->caption), button->fontMetrics(), px(spec->rect.width)));
-            connect(button, &QPushButton::clicked, this, [this, name] { clickControl(name); });
-            widget = button;
-            break;
-        }
-        case ControlKind::Label: {
-            auto *label = new QLabel(text(spec->caption), parent);
-            label->setFont(controlFont(spec->font));
-            widget = label;
-            break;
-        }
-        case ControlKind::Frame: {
-            auto *frame = new QGroupBox(text(spec->caption), parent);
-            frame->setFont(controlFont(spec->font));
-            frames[spec->name] = frame;
-            widget = frame;
-            break;
-        }
-        case ControlKind::Option: {
-            auto *option = new QRadioButton(text(spec->caption), parent);
-            option->setFont(controlFont(spec->font));
-            option->setChecked(spec->checked);
-            connect(option, &QRadioButton::clicked, this, [this, name] { clickControl(name); });
-            widget = option;
-            break;
-        }
-        case ControlKind::TextBox: {
-            auto *edit = new QLineEdit(text(spec->caption), parent);
-            edit->setFont(controlFont(spec->font));
-            std::string &value = spec->name == "Text2" ? program_->controls().text2 : program_->controls().text1;
-            connect(edit, &QLineEdit::textChanged, this, [&value](const QString &t) { value = t.toStdString(); });
-            widget = edit;
-            break;
-        }
-        case ControlKind::HScrollBar:
-        case ControlKind::VScrollBar: {
-            const bool horizontal = spec->kind == ControlKind::HScrollBar;
-            auto *bar = new QScrollBar(horizontal ? Qt::Horizontal : Qt::Vertical, parent);
-            bar->setRange(spec->range.minimum, spec->range.maximum);
-            bar->setValue(spec->range.value);
-            // A tab stop like the buttons, so the speed can be set from the keyboard.
-            bar->setFocusPolicy(Qt::StrongFocus);
-            if (horizontal) {
-                connect(bar, &QScrollBar::valueChanged, this, [this](int value) {
-                    program_->HScroll1_Change(value);
-                    syncFromProgram();
-                });
-            } else {
-                connect(bar, &QScrollBar::valueChanged, this, [this](int value) { program_->controls().vscroll1 = value; });
-            }
-            widget = bar;
-            break;
-        }
-        case ControlKind::Picture:
-            picture_ = new PictureArea(controlFont(spec->font), parent);
-            picture_->hide();
-            widget = picture_;
-            break;
-        }
-        widget->setObjectName(name);
-        widget->setGeometry(pixels(spec->rect));
-        if (spec->kind == ControlKind::Picture || spec->kind == ControlKind::Frame || spec->kind == ControlKind::Label)
+    for (const ControlSpec *entry : entries) {
+        QWidget *parent = entry->frame.empty() ? static_cast<QWidget *>(this) : frames.at(entry->frame);
+        QWidget *widget = createControl(*entry, parent);
+        if (entry->kind == ControlKind::Frame)
+            frames[entry->name] = widget;
+        widget->setObjectName(text(entry->name));
+        widget->setGeometry(pixels(entry->rect));
+        if (entry->kind == ControlKind::Picture || entry->kind == ControlKind::Frame || entry->kind == ControlKind::Label)
             widget->setFocusPolicy(Qt::NoFocus);
         if (widget->focusPolicy() != Qt::NoFocus)
-            tabOrder.emplace_back(spec->tabIndex, widget);
+            tabOrder.emplace_back(entry->tabIndex, widget);
     }
     std::sort(tabOrder.begin(), tabOrder.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+}
+
+// One widget for one entry of the layout table, wired to its handler.
+QWidget *OndelWindow::createControl(const ControlSpec &entry, QWidget *parent)
+{
+    const QString name = text(entry.name);
+    switch (entry.kind) {
+    case ControlKind::Button: {
+        auto *button = new QPushButton(parent);
+        button->setFont(controlFont(entry.font));
+        button->setText(wrappedCaption(text(entry.caption), button->fontMetrics(), px(entry.rect.width)));
+        connect(button, &QPushButton::clicked, this, [this, name] { clickControl(name); });
+        return button;
+    }
+    case ControlKind::Label: {
+        auto *label = new QLabel(text(entry.caption), parent);
+        label->setFont(controlFont(entry.font));
+        return label;
+    }
+    case ControlKind::Frame: {
+        auto *frame = new QGroupBox(text(entry.caption), parent);
+        frame->setFont(controlFont(entry.font));
+        return frame;
+    }
+    case ControlKind::Option: {
+        auto *option = new QRadioButton(text(entry.caption), parent);
+        option->setFont(controlFont(entry.font));
+        option->setChecked(entry.checked);
+        connect(option, &QRadioButton::clicked, this, [this, name] { clickControl(name); });
+        return option;
+    }
+    case ControlKind::TextBox: {
+        auto *edit = new QLineEdit(text(entry.caption), parent);
+        edit->setFont(controlFont(entry.font));
+        std::string &value = entry.name == "Text2" ? program_->controls().text2 : program_->controls().text1;
+        connect(edit, &QLineEdit::textChanged, this, [&value](const QString &t) { value = t.toStdString(); });
+        return edit;
+    }
+    case ControlKind::HScrollBar:
+    case ControlKind::VScrollBar: {
+        const bool horizontal = entry.kind == ControlKind::HScrollBar;
+        auto *bar = new QScrollBar(horizontal ? Qt::Horizontal : Qt::Vertical, parent);
+        bar->setRange(entry.range.minimum, entry.range.maximum);
+        bar->setValue(entry.range.value);
+        // A tab stop like the buttons, so the speed can be set from the keyboard.
+        bar->setFocusPolicy(Qt::StrongFocus);
+        if (horizontal) {
+            connect(bar, &QScrollBar::valueChanged, this, [this](int value) {
+                program_->HScroll1_Change(value);
+                syncFromProgram();
+            });
+        } else {
+            connect(bar, &QScrollBar::valueChanged, this, [this](int value) { program_->controls().vscroll1 = value; });
+        }
+        return bar;
+    }
+    case ControlKind::Picture:
+        picture_ = new PictureArea(controlFont(entry.font), parent);
+        picture_->hide();
+        return picture_;
+    }
+    return nullptr;
 }
 
 void OndelWindow::clickControl(const QString &name)

@@ -35,6 +35,7 @@ protected:
 
 private:
     void buildControls();
+    QWidget *createControl(const ControlSpec &entry, QWidget *parent);
     void syncFromProgram();
 
     std::unique_ptr<Demonstrator> program_;

@@ -3,6 +3,7 @@
 // one brings up a message and changes nothing.
 #include "shell/ui/ondelwindow.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/stopped_window.h"
 #include "tools/catalogue.h"
 #include "travelling/travelling_demonstrator.h"
 
@@ -37,10 +38,8 @@ private:
 private slots:
     void init()
     {
-        window = std::make_unique<OndelWindow>(makeProgram("ondel8"));
-        window->timer().stop(); // only the test moves time
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window = test_support::openStoppedWindow("ondel8");
+        QVERIFY(window);
     }
 
     void cleanup() { window.reset(); }

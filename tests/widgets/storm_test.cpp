@@ -41,6 +41,8 @@ private:
     std::unique_ptr<soak::PulseFileFolder> folder;
     QString startDirectory;
     std::unique_ptr<OndelWindow> window;
+    int loads = 0;
+    int refusals = 0;
 
     template <typename T = QWidget> T *control(const std::string &name)
     {
@@ -48,12 +50,15 @@ private:
     }
 
     // The teacher reads each message and presses OK. Returns whether there
-    // was one.
+    // was one. The box goes at once, so that the next event's message is
+    // told apart from this one.
     bool dismissMessages()
     {
         const auto boxes = window->findChildren<QMessageBox *>(QStringLiteral("messageBox"));
-        for (QMessageBox *box : boxes)
+        for (QMessageBox *box : boxes) {
             box->accept();
+            delete box;
+        }
         return !boxes.isEmpty();
     }
 
@@ -71,6 +76,8 @@ private:
                 return false;
             QTest::mouseClick(widget, Qt::LeftButton);
             const bool refused = dismissMessages();
+            if (event.control == "Command9")
+                ++(refused ? refusals : loads);
             time.click(event.control, before, !refused);
             return true;
         }
@@ -125,7 +132,7 @@ private slots:
         connect(&window->timer(), &QTimer::timeout, this, [&] { time.tick(core.state()); });
 
         constexpr std::uint64_t seed = 7;
-        soak::EventSource source(core.layout(), seed, fileNames(*folder), soak::EventWeights{.tick = 0});
+        soak::EventSource source(core.layout(), seed, fileNames(*folder), soak::EventWeights{.tick = 0, .load = 3});
         int delivered = 0;
         for (int i = 0; i < stormEvents; ++i) {
             const soak::Event event = source.next();
@@ -145,6 +152,8 @@ private slots:
                                             .arg(QString::fromStdString(fault.value_or("")))));
         }
         QVERIFY(delivered > stormEvents / 2);
+        qInfo("storm %s: %d events, %d delivered, %d files loaded, %d refused", qPrintable(program), stormEvents,
+              delivered, std::exchange(loads, 0), std::exchange(refusals, 0));
 
         // Still answering: the timer ticks, a tick draws a whole frame, a
         // click still toggles.

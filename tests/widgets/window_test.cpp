@@ -5,6 +5,7 @@
 #include "shell/ui/fonts.h"
 #include "shell/ui/ondelwindow.h"
 #include "shell/ui/picturearea.h"
+#include "tests/support/stopped_window.h"
 #include "tools/catalogue.h"
 
 #include <QAbstractButton>
@@ -60,10 +61,8 @@ private slots:
 
     void init()
     {
-        window = std::make_unique<OndelWindow>(makeProgram("ondel8"));
-        window->timer().stop(); // only the test moves time
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window = test_support::openStoppedWindow("ondel8");
+        QVERIFY(window);
     }
 
     void cleanup() { window.reset(); }
@@ -141,8 +140,8 @@ private slots:
 
     void everyControlOfTheLayoutExists()
     {
-        for (const ControlSpec &spec : window->program().layout().controls)
-            QVERIFY2(window->findChild<QWidget *>(QString::fromStdString(spec.name)), spec.name.c_str());
+        for (const ControlSpec &control : window->program().layout().controls)
+            QVERIFY2(window->findChild<QWidget *>(QString::fromStdString(control.name)), control.name.c_str());
     }
 
     void fontsComeFromTheLayout_data()
