@@ -2,7 +2,7 @@
 
 namespace ondel {
 
-Demonstrator::Demonstrator(WindowLayout layout, Timeline timeline, TraceConfig trace, InitialState initial)
+Demonstrator::Demonstrator(WindowLayout layout, Timeline timeline, const TraceConfig &trace, InitialState initial)
     : layout_(std::move(layout)), timeline_(timeline), trace_(trace)
 {
     state_.transverseShown = initial.transverseShown;

@@ -62,7 +62,7 @@ public:
 
 protected:
     // Form_Load, common part: the state a program starts with.
-    Demonstrator(WindowLayout layout, Timeline timeline, TraceConfig trace, InitialState initial);
+    Demonstrator(WindowLayout layout, Timeline timeline, const TraceConfig &trace, InitialState initial);
 
     void onClick(std::string control, std::function<void()> handler);
     void report(std::string message) { message_ = std::move(message); }

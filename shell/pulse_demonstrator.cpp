@@ -4,7 +4,7 @@
 
 namespace ondel {
 
-PulseDemonstrator::PulseDemonstrator(WindowLayout layout, Timeline timeline, TraceConfig trace, InitialState initial)
+PulseDemonstrator::PulseDemonstrator(WindowLayout layout, Timeline timeline, const TraceConfig &trace, InitialState initial)
     : Demonstrator(std::move(layout), timeline, trace, initial)
 {
     onClick("Command9", [this] { loadPulseFile(); });

@@ -14,7 +14,7 @@ public:
     const PulseTable &backwardPulse() const { return backwardPulse_; }
 
 protected:
-    PulseDemonstrator(WindowLayout layout, Timeline timeline, TraceConfig trace, InitialState initial);
+    PulseDemonstrator(WindowLayout layout, Timeline timeline, const TraceConfig &trace, InitialState initial);
 
     // Reads the file named by Text1 into both columns and restarts time.
     // On any error the teacher gets a message and nothing changes. Returns
