@@ -7,16 +7,15 @@
 set -euo pipefail
 build=$(cd "$1" && pwd); program=${2:-ondel8}; seconds=${3:-5}
 here=$(cd "$(dirname "$0")/.." && pwd)
-display=:$((90 + RANDOM % 100))
 ticks_per_second=$(getconf CLK_TCK)
+# shellcheck source=lib/xvfb_window.sh
+. "$here/scripts/lib/xvfb_window.sh"
 
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
 app=""
 runtime=$(mktemp -d)
 trap 'kill $app $xvfb 2>/dev/null || true; rm -rf "$runtime"' EXIT
-export DISPLAY=$display XDG_RUNTIME_DIR=$runtime
-sleep 1
+export XDG_RUNTIME_DIR=$runtime
+start_xvfb
 
 # utime + stime of a process, in clock ticks.
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
@@ -30,25 +29,12 @@ cpu_shares() {
     'BEGIN { printf "%.1f%% of one core (Xvfb: %.1f%%)", 100 * a / hz / s, 100 * x / hz / s }'
 }
 
-click() {
-  read -r x y < <("$build/bin/control_centre" "$program" "$1")
-  xdotool mousemove --window "$window" "$x" "$y" click 1
-  sleep 0.1
-}
-
-cd "$here/data"
-"$build/bin/$program" &
-app=$!
-window=""
-for _ in $(seq 50); do
-  window=$(xdotool search --sync --onlyvisible --name '^ondel_nami$' 2>/dev/null | head -n1) && [ -n "$window" ] && break
-  sleep 0.2
-done
-for control in Command9 Command1 Command2 Command8; do click "$control"; done
+start_program
+for control in Command9 Command1 Command2 Command8; do click_control "$control"; done
 sleep 1
 echo "$program at 10 ms: $(cpu_shares)"
 # The speed bar takes the focus when clicked; Home moves it to 1 ms.
-click HScroll1
+click_control HScroll1
 xdotool key Home
 sleep 1
 echo "$program at 1 ms: $(cpu_shares)"

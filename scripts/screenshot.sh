@@ -10,20 +10,13 @@
 set -euo pipefail
 build=$(cd "$1" && pwd); program=$2; out=$3; shift 3
 here=$(cd "$(dirname "$0")/.." && pwd)
-display=:$((90 + RANDOM % 100))
+# shellcheck source=lib/xvfb_window.sh
+. "$here/scripts/lib/xvfb_window.sh"
 
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+app=""
 trap 'kill $app $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
-sleep 1
-(cd "$here/data" && exec "$build/bin/$program") &
-app=$!
-window=""
-for _ in $(seq 50); do
-  window=$(xdotool search --sync --onlyvisible --name '^ondel_nami$' 2>/dev/null | head -n1) && [ -n "$window" ] && break
-  sleep 0.2
-done
+start_xvfb
+start_program
 xdotool windowmove "$window" 0 0
 sleep 0.5
 
@@ -47,11 +40,7 @@ for step in "$@"; do
       done
       xdotool mouseup 1
       sleep 0.1 ;;
-    *)
-      # Centre of the control, from the geometry the program reports.
-      read -r x y < <("$build/bin/control_centre" "$program" "$step")
-      xdotool mousemove --window "$window" "$x" "$y" click 1
-      sleep 0.1 ;;
+    *) click_control "$step" ;;
   esac
 done
 sleep 0.3

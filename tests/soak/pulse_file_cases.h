@@ -33,4 +33,17 @@ private:
     std::vector<PulseFileCase> cases_;
 };
 
+// The folder of cases as the working directory, so that bare names typed
+// into Text1 find them, for as long as the object lives.
+class WorkingPulseFileFolder : public PulseFileFolder {
+public:
+    WorkingPulseFileFolder() : previous_(std::filesystem::current_path()) { std::filesystem::current_path(path()); }
+    ~WorkingPulseFileFolder() { std::filesystem::current_path(previous_); }
+    WorkingPulseFileFolder(const WorkingPulseFileFolder &) = delete;
+    WorkingPulseFileFolder &operator=(const WorkingPulseFileFolder &) = delete;
+
+private:
+    std::filesystem::path previous_;
+};
+
 } // namespace ondel::soak

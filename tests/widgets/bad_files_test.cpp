@@ -7,7 +7,6 @@
 #include "tests/soak/pulse_file_cases.h"
 #include "tools/catalogue.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -68,8 +67,7 @@ class BadFilesTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<soak::PulseFileFolder> folder;
-    QString startDirectory;
+    std::unique_ptr<soak::WorkingPulseFileFolder> folder;
     std::unique_ptr<OndelWindow> window;
 
     void run(const QString &base)
@@ -86,18 +84,9 @@ private:
 
 private slots:
     // Bare names, as a teacher types them, are looked up in the folder.
-    void initTestCase()
-    {
-        folder = std::make_unique<soak::PulseFileFolder>();
-        startDirectory = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(QString::fromStdString(folder->path().string())));
-    }
+    void initTestCase() { folder = std::make_unique<soak::WorkingPulseFileFolder>(); }
 
-    void cleanupTestCase()
-    {
-        QDir::setCurrent(startDirectory);
-        folder.reset();
-    }
+    void cleanupTestCase() { folder.reset(); }
 
     void cleanup() { window.reset(); }
 

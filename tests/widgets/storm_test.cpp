@@ -9,7 +9,6 @@
 #include "tests/soak/soak_events.h"
 #include "tools/catalogue.h"
 
-#include <QDir>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScrollBar>
@@ -38,8 +37,7 @@ class StormTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<soak::PulseFileFolder> folder;
-    QString startDirectory;
+    std::unique_ptr<soak::WorkingPulseFileFolder> folder;
     std::unique_ptr<OndelWindow> window;
     int loads = 0;
     int refusals = 0;
@@ -96,18 +94,9 @@ private:
 
 private slots:
     // Bare file names, as typed, are looked up in the folder of test files.
-    void initTestCase()
-    {
-        folder = std::make_unique<soak::PulseFileFolder>();
-        startDirectory = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(QString::fromStdString(folder->path().string())));
-    }
+    void initTestCase() { folder = std::make_unique<soak::WorkingPulseFileFolder>(); }
 
-    void cleanupTestCase()
-    {
-        QDir::setCurrent(startDirectory);
-        folder.reset();
-    }
+    void cleanupTestCase() { folder.reset(); }
 
     void cleanup() { window.reset(); }
 

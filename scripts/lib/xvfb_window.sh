@@ -1,0 +1,31 @@
+# Shared by the scripts that drive a program under Xvfb like a teacher:
+# source it, then start_xvfb, start_program and click_control. Needs $build
+# (a build folder), $program and $here (the repository) to be set.
+
+# Starts a virtual screen and points DISPLAY at it; its pid is in $xvfb.
+start_xvfb() {
+  local display=:$((90 + RANDOM % 100))
+  Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb=$!
+  export DISPLAY=$display
+  sleep 1
+}
+
+# Starts $program in data/ and waits for its window; sets $app and $window.
+start_program() {
+  (cd "$here/data" && exec "$build/bin/$program") &
+  app=$!
+  window=""
+  for _ in $(seq 50); do
+    window=$(xdotool search --sync --onlyvisible --name '^ondel_nami$' 2>/dev/null | head -n1) && [ -n "$window" ] && break
+    sleep 0.2
+  done
+}
+
+# Clicks the centre of a control, as the layout table places it.
+click_control() {
+  local x y
+  read -r x y < <("$build/bin/control_centre" "$program" "$1")
+  xdotool mousemove --window "$window" "$x" "$y" click 1
+  sleep 0.1
+}
