@@ -1,0 +1,183 @@
+#include "shell/frame_text.h"
+#include "shell/session.h"
+#include "tests/support/session_files.h"
+#include "tests/support/temp_dir.h"
+#include "tools/catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <set>
+
+namespace ondel {
+namespace {
+
+using test_support::loadSession;
+
+// The session folder as the working directory for as long as it lives.
+class SessionFolder {
+public:
+    SessionFolder() : previous_(std::filesystem::current_path())
+    {
+        test_support::copySessionFiles(dir_.path());
+        std::filesystem::current_path(dir_.path());
+    }
+    ~SessionFolder() { std::filesystem::current_path(previous_); }
+    SessionFolder(const SessionFolder &) = delete;
+    SessionFolder &operator=(const SessionFolder &) = delete;
+
+private:
+    test_support::TempDir dir_;
+    std::filesystem::path previous_;
+};
+
+// Everything each program draws in its recorded session, reduced to one
+// hash. A change that moves any primitive by a thousandth of a twip, or
+// draws one more or one fewer, changes it; an intended change of the
+// picture updates these lines, with the reason in the commit.
+TEST(FrameRecorder, EveryProgramDrawsItsSessionAsRecorded)
+{
+    struct Row {
+        const char *program;
+        const char *hash;
+    };
+    const Row rows[] = {
+        {"ondel8", "3b26c501b981f7df"},  {"ondel8_dou", "efa6f49a1a75c29b"}, {"ondel9", "a49b849e16dd6d32"},
+        {"ondel10", "e274440700f2d3ab"}, {"ondel3", "628bfe076a2fa6b9"},     {"ondel3a", "847591b8995d0832"},
+        {"ondel5", "d0f06364180d056c"},  {"ondel5a", "8d28c1df1b31fd25"},    {"ondel15", "7840c090212b3512"},
+    };
+    const SessionFolder folder;
+    for (const Row &row : rows) {
+        const auto program = makeProgram(row.program);
+        ASSERT_TRUE(program) << row.program;
+        EXPECT_EQ(sessionHash(*program, loadSession(row.program)), row.hash) << row.program;
+    }
+}
+
+// What the sessions must exercise for their hashes to mean something: every
+// control of the window, more than 3000 ticks, time in both directions, and
+// the wrap of a bounded clock at both ends.
+TEST(FrameRecorder, EachSessionCoversItsWholeWindow)
+{
+    const SessionFolder folder;
+    for (const std::string &name : programNames()) {
+        const auto program = makeProgram(name);
+        const SessionScript script = loadSession(name);
+        std::set<std::string> named;
+        for (const SessionEvent &event : script)
+            named.insert(event.control);
+        for (const ControlSpec &control : program->layout().controls)
+            EXPECT_TRUE(named.count(control.name)) << name << " never uses " << control.name;
+
+        int ticks = 0;
+        int forward = 0;
+        int backward = 0;
+        bool wrappedUp = false;
+        bool wrappedDown = false;
+        const Timeline &clock = program->timeline();
+        std::int64_t before = program->state().timeIndex;
+        replaySession(*program, script, [&](std::string_view text) {
+            const std::int64_t now = program->state().timeIndex;
+            if (text.starts_with("tick")) {
+                ++ticks;
+                forward += program->state().runStep == 1;
+                backward += program->state().runStep == -1;
+                wrappedUp |= before == clock.timeLimit && now == 0;
+                wrappedDown |= before == 0 && now == clock.timeLimit;
+            }
+            before = now;
+        });
+        EXPECT_GE(ticks, 3000) << name;
+        EXPECT_GE(forward, 100) << name;
+        EXPECT_GE(backward, 100) << name;
+        if (clock.form == HandlerForm::A) {
+            EXPECT_TRUE(wrappedUp) << name << " never wraps from the time limit to 0";
+            EXPECT_TRUE(wrappedDown) << name << " never wraps from 0 to the time limit";
+        }
+    }
+}
+
+TEST(FrameRecorder, ASessionNamingAControlTheProgramLacksStops)
+{
+    const auto program = makeProgram("ondel3");
+    const auto script = std::get<SessionScript>(parseSession("tick 1\nclick Command9\ntick 1\n"));
+    int events = 0;
+    EXPECT_FALSE(replaySession(*program, script, [&](std::string_view) { ++events; }));
+    EXPECT_EQ(events, 1);
+    EXPECT_EQ(sessionHash(*program, script), std::nullopt);
+}
+
+TEST(FrameRecorder, SessionScriptsAreReadStrictly)
+{
+    struct Row {
+        const char *name;
+        const char *text;
+        const char *error; // empty: parses
+    };
+    const Row rows[] = {
+        {"comments and blank lines", "# note\n\n  \nclick Command1\r\n", ""},
+        {"empty text", "set Text1\n", ""},
+        {"text with blanks", "set Text1 a b\n", ""},
+        {"unknown command", "press Command1\n", "line 1: unknown command press"},
+        {"click without control", "tick 2\nclick\n", "line 2: click takes one control"},
+        {"click with two controls", "click Command1 Command2\n", "line 1: click takes one control"},
+        {"tick of zero", "tick 0\n", "line 1: tick takes a count of at least 1"},
+        {"tick of a word", "tick many\n", "line 1: tick takes a count of at least 1"},
+        {"sweep backwards", "sweep HScroll1 5 1\n", "line 1: sweep takes a control, a first and a last value"},
+    };
+    for (const Row &row : rows) {
+        const auto parsed = parseSession(row.text);
+        if (*row.error == '\0')
+            EXPECT_TRUE(std::holds_alternative<SessionScript>(parsed)) << row.name;
+        else
+            EXPECT_EQ(std::get<std::string>(parsed), row.error) << row.name;
+    }
+    const auto sweep = std::get<SessionScript>(parseSession("sweep HScroll1 1 200\nset Text1 a b\n"));
+    ASSERT_EQ(sweep.size(), 201u);
+    EXPECT_EQ(sweep[199].value, "200");
+    EXPECT_EQ(sweep[200].value, "a b");
+}
+
+TEST(FrameRecorder, CoordinatesAreWrittenInWholeThousandthsOfATwip)
+{
+    struct Row {
+        const char *name;
+        Primitive primitive;
+        const char *text;
+    };
+    constexpr double infinity = std::numeric_limits<double>::infinity();
+    const Row rows[] = {
+        {"clear", ClearOp{}, "W clear\n"},
+        {"width", LineWidthOp{4}, "W width 4\n"},
+        {"line", LineOp{{200, 3000}, {15500, 3000}, colour::magenta}, "W l 200000 3000000 15500000 3000000 ff00ff\n"},
+        {"rounding of the last bits", CircleOp{{1200.0004999, 2999.9995001}, 300, colour::black, colour::red},
+         "W c 1200000 3000000 300000 000000 ff0000\n"},
+        {"negative", LineOp{{-0.0015, -1}, {0, 0}}, "W l -2 -1000 0 0 000000\n"},
+        {"not finite", CircleOp{{infinity, -infinity}, std::nan(""), 0, 0}, "W c far -far nan 000000 000000\n"},
+        {"text", TextOp{{11000, 800}, "t"}, "W t 11000000 800000 t\n"},
+    };
+    for (const Row &row : rows) {
+        std::string text;
+        appendPrimitiveText(text, 'W', row.primitive);
+        EXPECT_EQ(text, row.text) << row.name;
+    }
+}
+
+TEST(FrameRecorder, TheHashIsSixtyFourBitFnv1a)
+{
+    TextHash empty;
+    EXPECT_EQ(empty.hex(), "cbf29ce484222325");
+    TextHash a;
+    a.add("a");
+    EXPECT_EQ(a.hex(), "af63dc4c8601ec8c");
+    TextHash split;
+    split.add("foo");
+    split.add("bar");
+    TextHash whole;
+    whole.add("foobar");
+    EXPECT_EQ(split.value(), whole.value());
+}
+
+} // namespace
+} // namespace ondel
