@@ -5,7 +5,8 @@
 #include "shell/ui/fonts.h"
 #include "shell/ui/primitivepainter.h"
 #include "tests/support/temp_dir.h"
-#include "tools/catalogue.h"
+#include "programs/registry.h"
+#include "shell/session.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -35,9 +36,9 @@ std::string pulseData()
 std::unique_ptr<Demonstrator> busiestOndel8(const test_support::TempDir &dir)
 {
     auto program = makeProgram("ondel8");
-    program->controls().text1 = dir.writePulseFile("bench", pulseData());
+    program->setText(Action::PulseFileName, dir.writePulseFile("bench", pulseData()));
     for (const char *control : {"Command9", "Command1", "Command2", "Command8"})
-        program->click(control);
+        clickControl(*program, control);
     program->state().timeIndex = 400; // pulses on the row
     return program;
 }
@@ -47,7 +48,7 @@ void BM_BuildBusiestFrame(benchmark::State &state)
     const test_support::TempDir dir;
     const auto program = busiestOndel8(dir);
     for (auto _ : state) {
-        program->tick();
+        program->nextFrame();
         benchmark::DoNotOptimize(program->takePictureOps());
     }
     state.counters["primitives"] = static_cast<double>(program->frame().size());
@@ -57,7 +58,7 @@ void BM_PaintBusiestFrame(benchmark::State &state)
 {
     const test_support::TempDir dir;
     const auto program = busiestOndel8(dir);
-    program->tick();
+    program->nextFrame();
     const std::vector<Primitive> ops = program->frame().ops();
     QImage window(792, 573, QImage::Format_ARGB32_Premultiplied);
     PrimitivePainter painter; // as the canvas: antialiased
@@ -78,7 +79,7 @@ void BM_PaintTracePoint(benchmark::State &state)
     PrimitivePainter painter(controlFont(FontSpec{26.25, 700}), false); // as Picture1
     for (auto _ : state) {
         state.PauseTiming();
-        program->tick();
+        program->nextFrame();
         const std::vector<Primitive> ops = program->takePictureOps();
         state.ResumeTiming();
         QPainter qpainter(&picture);

@@ -3,7 +3,8 @@
 // in too many records), and one tick of ondel8 with everything shown.
 #include "shell/pulse_file.h"
 #include "tests/support/temp_dir.h"
-#include "travelling/travelling_demonstrator.h"
+#include "programs/registry.h"
+#include "shell/session.h"
 
 #include <benchmark/benchmark.h>
 
@@ -37,14 +38,15 @@ void BM_LoadFarTooManyRecords(benchmark::State &state) { loadFile(state, records
 void BM_Ondel8Tick(benchmark::State &state)
 {
     const test_support::TempDir dir;
-    TravellingDemonstrator program(TravellingDemonstrator::ondel8());
-    program.controls().text1 = dir.writePulseFile("bench", records(3200 * 19));
-    program.click("Command9");
-    program.click("Command1");
-    program.click("Command2");
-    program.click("Command8");
+    const auto ondel8 = makeProgram("ondel8");
+    Demonstrator &program = *ondel8;
+    program.setText(Action::PulseFileName, dir.writePulseFile("bench", records(3200 * 19)));
+    clickControl(program, "Command9");
+    clickControl(program, "Command1");
+    clickControl(program, "Command2");
+    clickControl(program, "Command8");
     for (auto _ : state) {
-        program.tick();
+        program.nextFrame();
         benchmark::DoNotOptimize(program.takePictureOps());
     }
 }

@@ -1,7 +1,7 @@
 // One tick of ondel9 and of ondel10 with everything shown (both rows, all
 // three y-x curves, the y-t trace), against the 10 ms a tick is given.
-#include "reflection/pulse_reflection_demonstrator.h"
-#include "reflection/slider_reflection_demonstrator.h"
+#include "programs/registry.h"
+#include "shell/session.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,34 +12,36 @@ namespace {
 
 void showEverything(Demonstrator &program)
 {
-    program.click("Command1");
-    program.click("Command2");
-    program.click("Command8");
+    clickControl(program, "Command1");
+    clickControl(program, "Command2");
+    clickControl(program, "Command8");
 }
 
 void BM_Ondel9Tick(benchmark::State &state)
 {
-    PulseReflectionDemonstrator program;
+    const auto ondel9 = makeProgram("ondel9");
+    Demonstrator &program = *ondel9;
     // The shipped default pulse.
-    program.controls().text1 = (std::filesystem::path(ONDEL_DATA_DIR) / "pulse160a").string();
-    program.click("Command9");
+    program.setText(Action::PulseFileName, (std::filesystem::path(ONDEL_DATA_DIR) / "pulse160a").string());
+    clickControl(program, "Command9");
     if (program.takeMessage())
         state.SkipWithError("pulse160a.csv not found");
     showEverything(program);
     for (auto _ : state) {
-        program.tick();
+        program.nextFrame();
         benchmark::DoNotOptimize(program.takePictureOps());
     }
 }
 
 void BM_Ondel10Tick(benchmark::State &state)
 {
-    SliderReflectionDemonstrator program;
+    const auto ondel10 = makeProgram("ondel10");
+    Demonstrator &program = *ondel10;
     showEverything(program);
     int tick = 0;
     for (auto _ : state) {
-        program.controls().vscroll1 = (++tick * 7) % 256; // a busy hand
-        program.tick();
+        program.setValue(Action::SlideBar, (++tick * 7) % 256); // a busy hand
+        program.nextFrame();
         benchmark::DoNotOptimize(program.takePictureOps());
     }
 }

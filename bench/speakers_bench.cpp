@@ -2,7 +2,8 @@
 // curves, the y-t trace) and the shipped tone playing, against the 10 ms a
 // tick is given; and the same with an absurd separation typed in, which must
 // cost no more.
-#include "speakers/speaker_demonstrator.h"
+#include "programs/registry.h"
+#include "shell/session.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,16 +15,17 @@ namespace {
 
 void tickWithSeparation(benchmark::State &state, const std::string &separation)
 {
-    SpeakerDemonstrator program;
-    program.controls().text1 = (std::filesystem::path(ONDEL_DATA_DIR) / "ren80").string();
-    program.controls().text2 = separation;
+    const auto ondel15 = makeProgram("ondel15");
+    Demonstrator &program = *ondel15;
+    program.setText(Action::PulseFileName, (std::filesystem::path(ONDEL_DATA_DIR) / "ren80").string());
+    program.setText(Action::Separation, separation);
     for (const char *control : {"Command9", "Command1", "Command2", "Command8"})
-        program.click(control);
+        clickControl(program, control);
     if (program.takeMessage())
         state.SkipWithError("ren80.csv not found");
     program.state().timeIndex = 1000; // the tone fills the row
     for (auto _ : state) {
-        program.tick();
+        program.nextFrame();
         benchmark::DoNotOptimize(program.takePictureOps());
     }
     state.counters["primitives"] = static_cast<double>(program.frame().size());

@@ -5,7 +5,7 @@
 //   tick_rate PROGRAM INTERVAL_MS SECONDS
 #include "shell/ui/fonts.h"
 #include "shell/ui/ondelwindow.h"
-#include "tools/catalogue.h"
+#include "programs/registry.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -4,20 +4,21 @@
 
 namespace ondel::reflection_frame {
 
-void drawEndLine(DrawList &window, std::int16_t endSign)
+void drawEndLine(DrawList &window, EndCondition end)
 {
-    if (endSign == 0)
+    if (end == EndCondition::NonReflecting)
         return;
-    const Rgb colour = endSign == 1 ? colour::magenta : colour::black;
+    const Rgb colour = end == EndCondition::Free ? colour::magenta : colour::black;
     window.line({50.0 * endPosition + 250, 100}, {50.0 * endPosition + 350, 6200}, colour);
 }
 
-void drawMedium(WindowState &state, const TraceConfig &trace, const PulseWave &wave, std::int16_t endSign,
+void drawMedium(WindowState &state, const TraceConfig &trace, const PulseWave &wave, EndCondition end,
                 Rgb smallReflectedRim, DrawList &window, DrawList &picture)
 {
-    drawEndLine(window, endSign);
+    drawEndLine(window, end);
     pulse_frame::drawParticles(state, trace, wave, particleCount, window, picture);
-    pulse_frame::drawYxCurves(state, wave, window, pulse_frame::CurveEnd{endPosition, endSign != 0, smallReflectedRim});
+    const bool reflecting = end != EndCondition::NonReflecting;
+    pulse_frame::drawYxCurves(state, wave, window, pulse_frame::CurveEnd{endPosition, reflecting, smallReflectedRim});
 }
 
 } // namespace ondel::reflection_frame

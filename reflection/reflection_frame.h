@@ -7,8 +7,6 @@
 #include "shell/state.h"
 #include "shell/yt_trace.h"
 
-#include <cstdint>
-
 // What the reflection programs draw after the axes: the line marking the end
 // of the medium, the nine particles up to it, and the y-x curves whose
 // reflected and sum parts stop at the end.
@@ -20,12 +18,12 @@ inline constexpr int particleCount = endPosition / 20;
 // The end line, a little right of particle 9 and leaning 100 twips to the
 // right at its foot: magenta for a free end, black for a fixed one, absent
 // for a non-reflecting one.
-void drawEndLine(DrawList &window, std::int16_t endSign);
+void drawEndLine(DrawList &window, EndCondition end);
 
 // End line, particles (with the trace point) and y-x curves. Beyond the end
 // the reflected curve shrinks to small dots on the axis with a
 // `smallReflectedRim` rim; so does the sum, unless the end reflects nothing.
-void drawMedium(WindowState &state, const TraceConfig &trace, const PulseWave &wave, std::int16_t endSign,
+void drawMedium(WindowState &state, const TraceConfig &trace, const PulseWave &wave, EndCondition end,
                 Rgb smallReflectedRim, DrawList &window, DrawList &picture);
 
 } // namespace ondel::reflection_frame

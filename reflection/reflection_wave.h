@@ -5,36 +5,33 @@
 #include "shell/numeric.h"
 #include "shell/pulse_wave.h"
 
-#include <concepts>
 #include <cstdint>
+#include <functional>
 
 // A pulse running right along the row towards the end at data position 180
 // and its reflection there. The incident sample stored at index k stands at
 // data position x = t + 320 - k (one data position, 50 twips, per tick). The
 // reflected wave is the incident wave continued beyond the end and folded
 // back onto the medium: at x it is the incident value at the mirror position
-// 360 - x times endSign (+1 free end, same sign; -1 fixed end, inverted;
-// 0 non-reflecting end, nothing comes back). It exists only on the medium
-// (x <= 180) and is recomputed every frame, so a new end condition applies
-// at once to the whole reflected pulse. Displacements in units of 1000 twips.
+// 360 - x times the end's factor (+1 free end, same sign; -1 fixed end,
+// inverted; 0 non-reflecting end, nothing comes back). It exists only on the
+// medium (x <= 180) and is recomputed every frame, so a new end condition
+// applies at once to the whole reflected pulse. Displacements in units of
+// 1000 twips.
 namespace ondel {
 
 // Where the incident samples come from: a single-precision displacement by
 // storage index, bounds-checked by the source.
-template <class Source>
-concept IncidentSource = requires(const Source &source, std::int64_t index) {
-    { source.at(index) } -> std::same_as<float>;
-};
+using IncidentSamples = std::function<float(std::int64_t index)>;
 
-template <IncidentSource Source>
 class ReflectionWave : public PulseWave {
 public:
-    explicit ReflectionWave(const Source &source) : source_(source) {}
+    explicit ReflectionWave(IncidentSamples source) : source_(std::move(source)) {}
 
     float first(int t, int x) const override { return IncidentWave(t, x); }
     float second(int t, int x) const override { return ReflectedWave(t, x); }
 
-    float IncidentWave(int t, int x) const { return source_.at(std::int64_t{t} + 320 - x); }
+    float IncidentWave(int t, int x) const { return source_(std::int64_t{t} + 320 - x); }
 
     float ReflectedWave(int t, int x) const
     {
@@ -44,15 +41,15 @@ public:
         const std::int16_t k = toInt16(double(t) + x - 2 * endPosition + 320);
         if (k < 0)
             return 0.0f;
-        return static_cast<float>(endSign_) * source_.at(k);
+        return reflectionFactor(end_) * source_(k);
     }
 
-    std::int16_t endSign() const { return endSign_; }
-    void setEndSign(std::int16_t endSign) { endSign_ = endSign; }
+    EndCondition endCondition() const { return end_; }
+    void setEndCondition(EndCondition end) { end_ = end; }
 
 private:
-    const Source &source_;
-    std::int16_t endSign_ = 1;
+    IncidentSamples source_;
+    EndCondition end_ = EndCondition::Free;
 };
 
 } // namespace ondel

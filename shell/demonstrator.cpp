@@ -1,57 +1,74 @@
 #include "demonstrator.h"
 
+#include "handlers.h"
+
 namespace ondel {
 
-Demonstrator::Demonstrator(WindowLayout layout, Timeline timeline, const TraceConfig &trace, InitialState initial)
-    : layout_(std::move(layout)), timeline_(timeline), trace_(trace)
+Demonstrator::Demonstrator(ProgramDescription description) : description_(std::move(description))
 {
-    state_.transverseShown = initial.transverseShown;
-    state_.yxMode = initial.yxMode;
-    if (const ControlSpec *bar = layout_.find("HScroll1"))
-        state_.timerInterval = bar->range.value;
-    if (const ControlSpec *text = layout_.find("Text1"))
-        controls_.text1 = text->caption;
-    if (const ControlSpec *text = layout_.find("Text2"))
-        controls_.text2 = text->caption;
-    if (const ControlSpec *bar = layout_.find("VScroll1"))
-        controls_.vscroll1 = bar->range.value;
+    state_.transverseShown = description_.initial.transverseShown;
+    state_.yxMode = description_.initial.yxMode;
+    state_.timerInterval = description_.clock.timerInterval;
+    for (const ControlSpec &control : description_.layout.controls) {
+        if (control.action == Action::PulseFileName)
+            inputs_.pulseFileName = control.caption;
+        else if (control.action == Action::Separation)
+            inputs_.separation = control.caption;
+        else if (control.action == Action::SlideBar)
+            inputs_.slideBar = control.range.value;
+    }
 
-    const HandlerForm form = timeline_.form;
-    onClick("Command1", [this] { Command1_Click(state_); });
-    onClick("Command2", [this] { Command2_Click(state_); });
-    onClick("Command3", [this] { Command3_Click(state_, timeline_); });
-    onClick("Command4", [this, form] { Command4_Click(state_, form); });
-    onClick("Command5", [this] { Command5_Click(state_); });
-    onClick("Command7", [this, form] { Command7_Click(state_, form); });
-    onClick("Command8", [this] {
-        Command8_Click(state_, trace_, [this](std::int64_t t) { return tracedWindowY(t); }, picture_);
+    WindowState &s = state_;
+    const Clock &clock = description_.clock;
+    onAction(Action::ToggleTransverse, [&s] { toggleTransverse(s); });
+    onAction(Action::ToggleLongitudinal, [&s] { toggleLongitudinal(s); });
+    onAction(Action::StopOrStep, [&s, &clock] { stopOrStep(s, clock); });
+    onAction(Action::Resume, [&s, &clock] { resume(s, clock); });
+    onAction(Action::Reverse, [&s] { reverse(s); });
+    onAction(Action::NextCurveMode, [&s, &clock] { nextCurveMode(s, clock); });
+    onAction(Action::ToggleTrace, [this] {
+        toggleTrace(state_, traceConfig(), [this](std::int64_t t) { return tracedWindowY(t); }, picture_);
     });
-    onClick("Option1", [this] { Option1_Click(state_); });
-    onClick("Option2", [this] { Option2_Click(state_); });
-    onClick("Option3", [this] { Option3_Click(state_); });
-    onClick("Option4", [this] { Option4_Click(state_); });
+    onAction(Action::RowsSeparate, [&s] { showRowsSeparate(s); });
+    onAction(Action::RowsOverlaid, [&s] { showRowsOverlaid(s); });
+    onAction(Action::TraceGreen, [&s] { traceParticle(s, 1); });
+    onAction(Action::TraceRed, [&s] { traceParticle(s, 6); });
 }
 
-void Demonstrator::onClick(std::string control, std::function<void()> handler)
+void Demonstrator::onAction(Action action, std::function<void()> handler)
 {
-    clickHandlers_[std::move(control)] = std::move(handler);
+    actions_[action] = std::move(handler);
 }
 
-bool Demonstrator::click(std::string_view control)
+bool Demonstrator::perform(Action action)
 {
-    const auto it = clickHandlers_.find(control);
-    if (it == clickHandlers_.end())
+    const auto it = actions_.find(action);
+    if (it == actions_.end())
         return false;
     it->second();
     return true;
 }
 
-void Demonstrator::HScroll1_Change(int value) { ondel::HScroll1_Change(state_, value); }
+void Demonstrator::setValue(Action action, int value)
+{
+    if (action == Action::Speed)
+        setSpeed(state_, value);
+    else if (action == Action::SlideBar)
+        inputs_.slideBar = value;
+}
 
-void Demonstrator::tick()
+void Demonstrator::setText(Action action, std::string text)
+{
+    if (action == Action::PulseFileName)
+        inputs_.pulseFileName = std::move(text);
+    else if (action == Action::Separation)
+        inputs_.separation = std::move(text);
+}
+
+void Demonstrator::nextFrame()
 {
     frame_.reset();
-    Timer1_Timer(frame_);
+    drawFrame(frame_);
 }
 
 } // namespace ondel

@@ -1,33 +1,25 @@
 #pragma once
 
+#include "actions.h"
+#include "description.h"
 #include "draw_list.h"
-#include "handlers.h"
-#include "layout.h"
-#include "state.h"
-#include "yt_trace.h"
 
 #include <functional>
 #include <map>
 #include <optional>
 #include <string>
-#include <string_view>
 
-// One window of the family without its widgets: the state, the handlers by
-// control name, the frame of the last tick and the drawing still owed to the
-// y-t picture. A program adds its wave model, its own handlers and its frame.
+// One window of the family without its widgets: the state, the actions its
+// controls are bound to, the frame of the last tick and the drawing still
+// owed to the y-t picture. A family adds its wave, its own actions and its
+// frame.
 namespace ondel {
 
-// The values of the input controls as the program reads them.
-struct ControlValues {
-    std::string text1;
-    std::string text2;
-    int vscroll1 = 128;
-};
-
-// Initial values of the state that differ between the program groups.
-struct InitialState {
-    int transverseShown = 0;
-    int yxMode = 1;
+// What the value-carrying controls hold, as the program reads it.
+struct ControlInputs {
+    std::string pulseFileName; // base name, ".csv" is added
+    std::string separation;    // the speakers' separation as typed
+    int slideBar = 128;        // 0 (top) .. 255 (bottom)
 };
 
 class Demonstrator {
@@ -36,21 +28,24 @@ public:
     Demonstrator(const Demonstrator &) = delete;
     Demonstrator &operator=(const Demonstrator &) = delete;
 
-    const WindowLayout &layout() const { return layout_; }
-    const Timeline &timeline() const { return timeline_; }
-    const TraceConfig &traceConfig() const { return trace_; }
+    const ProgramDescription &description() const { return description_; }
+    const WindowLayout &layout() const { return description_.layout; }
+    const Clock &clock() const { return description_.clock; }
+    const TraceConfig &traceConfig() const { return description_.trace; }
     WindowState &state() { return state_; }
     const WindowState &state() const { return state_; }
-    ControlValues &controls() { return controls_; }
+    const ControlInputs &inputs() const { return inputs_; }
 
-    // Runs the click handler of the named control. Returns false for a
-    // control that reacts to nothing (the labels, for instance).
-    bool click(std::string_view control);
-    void HScroll1_Change(int value);
+    // A click on a control bound to `action`. False for an action this
+    // program has nothing for (Action::None, for instance).
+    bool perform(Action action);
+    // A scroll bar's new value, a text box's new text.
+    void setValue(Action action, int value);
+    void setText(Action action, std::string text);
 
-    // One timer tick: the whole window frame anew, and the trace point owed
-    // to the picture.
-    void tick();
+    // One timer tick: time moves on by the run step and the whole window
+    // frame is drawn anew, with the point it owes the y-t picture.
+    void nextFrame();
     const DrawList &frame() const { return frame_; }
 
     // Drawing for Picture1 since the last call; the picture keeps it.
@@ -61,28 +56,26 @@ public:
     std::optional<std::string> takeMessage() { return std::exchange(message_, std::nullopt); }
 
 protected:
-    // Form_Load, common part: the state a program starts with.
-    Demonstrator(WindowLayout layout, Timeline timeline, const TraceConfig &trace, InitialState initial);
+    // The state a program starts with and the common actions.
+    explicit Demonstrator(ProgramDescription description);
 
-    void onClick(std::string control, std::function<void()> handler);
+    void onAction(Action action, std::function<void()> handler);
     void report(std::string message) { message_ = std::move(message); }
     DrawList &picture() { return picture_; }
 
-    // Timer1_Timer: draws one frame into `window` (clear first).
-    virtual void Timer1_Timer(DrawList &window) = 0;
+    // Draws one frame into `window` (clear first).
+    virtual void drawFrame(DrawList &window) = 0;
     // Window y of the traced particle at time t, for seeding the trace.
     virtual double tracedWindowY(std::int64_t time) const = 0;
 
 private:
-    WindowLayout layout_;
-    Timeline timeline_;
-    TraceConfig trace_;
+    ProgramDescription description_;
     WindowState state_;
-    ControlValues controls_;
+    ControlInputs inputs_;
     DrawList frame_;
     DrawList picture_;
     std::optional<std::string> message_;
-    std::map<std::string, std::function<void()>, std::less<>> clickHandlers_;
+    std::map<Action, std::function<void()>> actions_;
 };
 
 } // namespace ondel

@@ -1,56 +1,33 @@
 #include "handlers.h"
 
+#include <algorithm>
+
 namespace ondel {
 
-void advanceTime(WindowState &state, const Timeline &timeline, int steps)
-{
-    state.timeIndex += steps;
-    if (timeline.form == HandlerForm::B)
-        return;
-    if (state.timeIndex > timeline.timeLimit)
-        state.timeIndex = 0;
-    if (state.timeIndex < 0)
-        state.timeIndex = timeline.timeLimit;
-}
+void toggleTransverse(WindowState &state) { state.transverseShown = !state.transverseShown; }
 
-namespace {
+void toggleLongitudinal(WindowState &state) { state.longitudinalShown = !state.longitudinalShown; }
 
-void toggle(int &flag)
-{
-    if (flag == 0)
-        flag = 1;
-    else if (flag == 1)
-        flag = 0;
-}
-
-int resumedStep(const WindowState &state) { return state.direction == -1 ? -1 : 1; }
-
-} // namespace
-
-void Command1_Click(WindowState &state) { toggle(state.transverseShown); }
-
-void Command2_Click(WindowState &state) { toggle(state.longitudinalShown); }
-
-void Command3_Click(WindowState &state, const Timeline &timeline)
+void stopOrStep(WindowState &state, const Clock &clock)
 {
     if (state.runStep != 0) {
         state.runStep = 0;
         return;
     }
-    advanceTime(state, timeline, state.direction);
+    advanceTime(state, clock, state.direction);
     if (state.pictureVisible)
-        state.stepPending = 1;
+        state.stepPending = true;
 }
 
-void Command4_Click(WindowState &state, HandlerForm form)
+void resume(WindowState &state, const Clock &clock)
 {
-    if (form == HandlerForm::A && state.runStep != 0)
+    if (clock.resumeAlsoStops && state.runStep != 0)
         state.runStep = 0;
     else
-        state.runStep = resumedStep(state);
+        state.runStep = state.direction == -1 ? -1 : 1;
 }
 
-void Command5_Click(WindowState &state)
+void reverse(WindowState &state)
 {
     if (state.runStep == 1) {
         state.runStep = -1;
@@ -58,26 +35,24 @@ void Command5_Click(WindowState &state)
     } else if (state.runStep == -1) {
         state.runStep = 1;
         state.direction = 1;
-    } else if (state.direction == 1) {
-        state.direction = -1;
-    } else if (state.direction == -1) {
-        state.direction = 1;
+    } else {
+        state.direction = -state.direction;
     }
 }
 
-void Command7_Click(WindowState &state, HandlerForm form)
+void nextCurveMode(WindowState &state, const Clock &clock)
 {
-    const int modes = form == HandlerForm::A ? 4 : 3;
-    state.yxMode += 1;
-    if (state.yxMode == modes)
-        state.yxMode = 0;
+    const auto &modes = clock.curveModes;
+    const auto current = std::find(modes.begin(), modes.end(), state.yxMode);
+    if (current == modes.end() || current + 1 == modes.end())
+        state.yxMode = modes.empty() ? CurveMode::Off : modes.front();
+    else
+        state.yxMode = *(current + 1);
 }
 
-void Option1_Click(WindowState &state) { state.longitudinalSeparate = 1; }
-void Option2_Click(WindowState &state) { state.longitudinalSeparate = 0; }
-void Option3_Click(WindowState &state) { state.tracedParticle = 1; }
-void Option4_Click(WindowState &state) { state.tracedParticle = 6; }
-
-void HScroll1_Change(WindowState &state, int value) { state.timerInterval = value; }
+void showRowsSeparate(WindowState &state) { state.longitudinalSeparate = true; }
+void showRowsOverlaid(WindowState &state) { state.longitudinalSeparate = false; }
+void traceParticle(WindowState &state, int particle) { state.tracedParticle = particle; }
+void setSpeed(WindowState &state, int milliseconds) { state.timerInterval = milliseconds; }
 
 } // namespace ondel

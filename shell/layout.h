@@ -1,12 +1,14 @@
 #pragma once
 
+#include "actions.h"
+
 #include <optional>
 #include <string>
 #include <vector>
 
 // The window as data: every control with its caption, place (twips, relative
-// to its frame if it has one), tab order and font. The window layer builds
-// the real widgets from these tables.
+// to its frame if it has one), tab order, font and the action it is bound
+// to. A front-end builds the real widgets from these tables.
 namespace ondel {
 
 enum class ControlKind { Button, Label, Frame, Option, TextBox, HScrollBar, VScrollBar, Picture };
@@ -43,6 +45,7 @@ struct ControlSpec {
     std::string frame;   // name of the containing frame, empty for the window
     ScrollRange range;   // scroll bars only
     bool checked = false; // option buttons only
+    Action action = Action::None;
 };
 
 struct WindowLayout {
@@ -53,14 +56,22 @@ struct WindowLayout {
     const ControlSpec *find(const std::string &name) const;
 };
 
+// Whether some control of the window is bound to `action`.
+bool bindsAction(const WindowLayout &layout, Action action);
+
 inline constexpr const char *windowCaption = "ondel_nami";
 inline constexpr const char *controlFontFamily = "ＭＳ Ｐゴシック";
 
 // The common controls of the pulse, reflection and speaker programs, with
-// Frame1 at (frame1Left, frame1Top) and HScroll1 starting at `interval` ms.
-std::vector<ControlSpec> groupAControls(int frame1Left, int frame1Top, int interval);
+// Frame1 at (frame1Left, frame1Top) and the speed bar starting at
+// `interval` ms.
+std::vector<ControlSpec> pulseWindowControls(int frame1Left, int frame1Top, int interval);
 
 // The common controls of the standing-wave programs.
-std::vector<ControlSpec> groupBControls(int pictureLeft, int pictureWidth, int interval);
+std::vector<ControlSpec> sineWindowControls(int pictureLeft, int pictureWidth, int interval);
+
+// A control of a program's own, placed on the window (not in a frame).
+ControlSpec control(std::string name, ControlKind kind, std::string caption, Rect rect, int tabIndex,
+                    std::optional<FontSpec> font, Action action);
 
 } // namespace ondel

@@ -4,15 +4,16 @@
 
 namespace ondel {
 
-PulseDemonstrator::PulseDemonstrator(WindowLayout layout, Timeline timeline, const TraceConfig &trace, InitialState initial)
-    : Demonstrator(std::move(layout), timeline, trace, initial)
+PulseDemonstrator::PulseDemonstrator(ProgramDescription description) : Demonstrator(std::move(description))
 {
-    onClick("Command9", [this] { loadPulseFile(); });
+    // Only a window with a load button loads (the slide-bar program has none).
+    if (bindsAction(layout(), Action::LoadPulse))
+        onAction(Action::LoadPulse, [this] { loadPulseFile(); });
 }
 
 bool PulseDemonstrator::loadPulseFile()
 {
-    const PulseReadResult result = readPulseFile(controls().text1 + ".csv");
+    const PulseReadResult result = readPulseFile(inputs().pulseFileName + ".csv");
     if (const auto *error = std::get_if<PulseFileError>(&result)) {
         report(error->message);
         return false;

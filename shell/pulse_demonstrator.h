@@ -4,8 +4,8 @@
 #include "pulse_table.h"
 
 // A window whose wave comes from the pulse data file: it owns the two pulse
-// columns and loads them with "実行/再実行" (Command9) from the file named in
-// Text1 plus ".csv".
+// columns and loads them on "実行/再実行" from the file whose base name is
+// typed into the text box, plus ".csv".
 namespace ondel {
 
 class PulseDemonstrator : public Demonstrator {
@@ -14,9 +14,9 @@ public:
     const PulseTable &backwardPulse() const { return backwardPulse_; }
 
 protected:
-    PulseDemonstrator(WindowLayout layout, Timeline timeline, const TraceConfig &trace, InitialState initial);
+    explicit PulseDemonstrator(ProgramDescription description);
 
-    // Reads the file named by Text1 into both columns and restarts time.
+    // Reads the named file into both columns and restarts time.
     // On any error the teacher gets a message and nothing changes. Returns
     // whether the file was loaded.
     bool loadPulseFile();

@@ -35,10 +35,10 @@ void drawAxes(DrawList &window)
     window.line({1200, 1700}, {1200, 4200});
 }
 
-void beginFrame(WindowState &state, const Timeline &timeline, DrawList &window)
+void beginFrame(WindowState &state, const Clock &clock, DrawList &window)
 {
     window.clear();
-    advanceTime(state, timeline, state.runStep);
+    advanceTime(state, clock, state.runStep);
     window.lineWidth(4);
     drawAxes(window);
 }
@@ -52,19 +52,19 @@ void drawParticles(WindowState &state, const TraceConfig &trace, const PulseWave
                    DrawList &window, DrawList &picture)
 {
     const int t = static_cast<int>(state.timeIndex);
-    const double longitudinalRowY = 3000.0 + 2000.0 * state.longitudinalSeparate;
+    const double longitudinalRowY = state.longitudinalSeparate ? 5000.0 : 3000.0;
     for (int i = 1; i <= count; ++i) {
         const double x = particleX(i);
         const float d = wave.displacement(t, 20 * i);
         const float y = transverseY(d);
         const float xL = single(x + 500.0f * d / 2.0f);
-        if (state.transverseShown == 1) {
+        if (state.transverseShown) {
             const auto [fill, rim] = transverseColours(i);
             window.circle({x, y}, particleRadius, fill, rim);
             if (tracePointDue(state, i))
                 addTracePoint(state, trace, y, picture);
         }
-        if (state.longitudinalShown == 1) {
+        if (state.longitudinalShown) {
             const auto [fill, rim] = longitudinalColours(i);
             window.circle({xL, longitudinalRowY}, particleRadius, fill, rim);
         }
@@ -73,10 +73,10 @@ void drawParticles(WindowState &state, const TraceConfig &trace, const PulseWave
 
 void drawYxCurves(const WindowState &state, const PulseWave &wave, DrawList &window, const std::optional<CurveEnd> &end)
 {
-    if (state.yxMode == 0)
+    if (state.yxMode == CurveMode::Off)
         return;
-    const bool components = state.yxMode == 1 || state.yxMode == 3;
-    const bool sum = state.yxMode == 1 || state.yxMode == 2;
+    const bool components = state.yxMode == CurveMode::ComponentsAndSum || state.yxMode == CurveMode::ComponentsOnly;
+    const bool sum = state.yxMode == CurveMode::ComponentsAndSum || state.yxMode == CurveMode::SumOnly;
     const int t = static_cast<int>(state.timeIndex);
     for (int j = 1; j <= 300; ++j) {
         const double x = dataX(j);

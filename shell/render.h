@@ -1,7 +1,7 @@
 #pragma once
 
 #include "draw_list.h"
-#include "handlers.h"
+#include "clock.h"
 #include "pulse_wave.h"
 #include "state.h"
 #include "yt_trace.h"
@@ -36,7 +36,7 @@ void drawAxes(DrawList &window);
 
 // How every pulse program's frame starts: clear, time moves on by runStep
 // (wrapping as the program's clock does), line width 4, the axes.
-void beginFrame(WindowState &state, const Timeline &timeline, DrawList &window);
+void beginFrame(WindowState &state, const Clock &clock, DrawList &window);
 
 // Window y of the traced particle in the transverse row at `time`, for
 // seeding the y-t trace.

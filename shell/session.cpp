@@ -95,33 +95,35 @@ std::variant<SessionScript, std::string> parseSession(std::string_view text)
     return script;
 }
 
+bool clickControl(Demonstrator &program, std::string_view control)
+{
+    const ControlSpec *spec = program.layout().find(std::string(control));
+    return spec != nullptr && program.perform(spec->action);
+}
+
 bool deliver(Demonstrator &program, const SessionEvent &event)
 {
     if (event.kind == SessionEvent::Kind::Tick) {
-        program.tick();
+        program.nextFrame();
         return true;
     }
     const ControlSpec *control = program.layout().find(event.control);
     if (!control)
         return false;
     if (event.kind == SessionEvent::Kind::Click) {
-        program.click(control->name);
+        program.perform(control->action); // a label's click reaches nothing
         return true;
     }
     int value = 0;
     switch (control->kind) {
     case ControlKind::TextBox:
-        (control->name == "Text2" ? program.controls().text2 : program.controls().text1) = event.value;
+        program.setText(control->action, event.value);
         return true;
     case ControlKind::HScrollBar:
-        if (!wholeNumber(event.value, value))
-            return false;
-        program.HScroll1_Change(value);
-        return true;
     case ControlKind::VScrollBar:
         if (!wholeNumber(event.value, value))
             return false;
-        program.controls().vscroll1 = value;
+        program.setValue(control->action, value);
         return true;
     default:
         return false;

@@ -33,6 +33,11 @@ using SessionScript = std::vector<SessionEvent>;
 // The events, or what is wrong with the script (line number and reason).
 std::variant<SessionScript, std::string> parseSession(std::string_view text);
 
+// A click on the named control, through the action its layout binds it to.
+// Whether the program answered: false for a control that reacts to nothing
+// and for one the layout does not have.
+bool clickControl(Demonstrator &program, std::string_view control);
+
 // Delivers one event as the window would: by the kind of the named control
 // in the program's layout. False for a control the layout does not have.
 bool deliver(Demonstrator &program, const SessionEvent &event);

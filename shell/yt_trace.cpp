@@ -21,7 +21,7 @@ TraceConfig pulseTraceConfig(bool oldestRounded)
     return config;
 }
 
-void Command8_Click(WindowState &state, const TraceConfig &config, const TracedY &tracedY, DrawList &picture)
+void toggleTrace(WindowState &state, const TraceConfig &config, const TracedY &tracedY, DrawList &picture)
 {
     if (state.ytColumn != 0) {
         state.ytColumn = 0;
@@ -47,7 +47,7 @@ void Command8_Click(WindowState &state, const TraceConfig &config, const TracedY
 bool tracePointDue(const WindowState &state, int particle)
 {
     return particle == state.tracedParticle && state.ytColumn != 0 &&
-           (state.runStep != 0 || state.stepPending == 1);
+           (state.runStep != 0 || state.stepPending);
 }
 
 void addTracePoint(WindowState &state, const TraceConfig &config, double y, DrawList &picture)
@@ -84,7 +84,7 @@ void addTracePoint(WindowState &state, const TraceConfig &config, double y, Draw
         state.ytPrevY2 = stored(config.oldestRounded, state.ytPrevY1);
     }
     state.ytPrevY1 = y;
-    state.stepPending = 0;
+    state.stepPending = false;
 }
 
 } // namespace ondel

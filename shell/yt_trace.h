@@ -35,9 +35,9 @@ TraceConfig pulseTraceConfig(bool oldestRounded);
 // model has it.
 using TracedY = std::function<double(std::int64_t time)>;
 
-// y-t線: switches the trace on (column 5, history seeded from the wave,
-// picture shown, cleared, axes drawn) or off (picture hidden, trace kept).
-void Command8_Click(WindowState &state, const TraceConfig &config, const TracedY &tracedY, DrawList &picture);
+// Switches the trace on (column 5, history seeded from the wave, picture
+// shown, cleared, axes drawn) or off (picture hidden, trace kept).
+void toggleTrace(WindowState &state, const TraceConfig &config, const TracedY &tracedY, DrawList &picture);
 
 // Whether particle `i`, just drawn in the transverse row, adds a trace point.
 bool tracePointDue(const WindowState &state, int particle);

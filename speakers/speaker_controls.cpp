@@ -7,9 +7,9 @@
 
 namespace ondel {
 
-void applySeparation(SpeakerSettings &speakers, std::string_view text2)
+void applySeparation(SpeakerSettings &speakers, std::string_view separation)
 {
-    speakers.speaker2Position = numericValue(text2) + speaker1Position;
+    speakers.speaker2Position = numericValue(separation) + speaker1Position;
     const double particle = speakers.speaker2Position / 20;
     // Beyond the single-precision range the speaker is infinitely far off,
     // which is what it is for every particle of the row.
@@ -20,9 +20,9 @@ void applySeparation(SpeakerSettings &speakers, std::string_view text2)
         speakers.speaker2Particle = particle > 0 ? infinity : -infinity;
 }
 
-void Command6_Click(SpeakerSettings &speakers) { speakers.speaker2Phase = -speakers.speaker2Phase; }
+void togglePhase(SpeakerSettings &speakers) { speakers.speaker2Phase = -speakers.speaker2Phase; }
 
-void Command10_Click(SpeakerSettings &speakers)
+void flipRearFaces(SpeakerSettings &speakers)
 {
     speakers.rearSign = static_cast<std::int16_t>(-speakers.rearSign);
     speakers.speaker2Phase = -speakers.speaker2Phase;

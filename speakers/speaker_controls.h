@@ -19,12 +19,15 @@ struct SpeakerSettings {
 
 inline constexpr int speaker1Position = 60;
 
-// Takes the separation typed into Text2 over: the second speaker stands that
-// many data positions to the right of the first. Any text is accepted; one
-// without a leading number counts as 0.
-void applySeparation(SpeakerSettings &speakers, std::string_view text2);
+// Takes the typed separation over: the second speaker stands that many data
+// positions to the right of the first. Any text is accepted; one without a
+// leading number counts as 0.
+void applySeparation(SpeakerSettings &speakers, std::string_view separation);
 
-void Command6_Click(SpeakerSettings &speakers);  // 同相逆相: in phase / anti-phase
-void Command10_Click(SpeakerSettings &speakers); // スピーカ向き: flip the rear faces
+// 同相逆相: the second speaker in phase / in anti-phase.
+void togglePhase(SpeakerSettings &speakers);
+// スピーカ向き: what the rear faces emit is inverted, and with it the second
+// speaker's phase, so that its front keeps its sound.
+void flipRearFaces(SpeakerSettings &speakers);
 
 } // namespace ondel

@@ -8,38 +8,53 @@ namespace ondel {
 
 namespace {
 
-WindowLayout speakerLayout()
+constexpr const char *defaultFile = "ren80";
+
+WindowLayout speakerLayout(const Clock &clock)
 {
+    using K = ControlKind;
     constexpr FontSpec small{8.25, 400};
-    WindowLayout layout{11880, 8595, groupAControls(9120, 0, 10)};
-    layout.controls.push_back({"Text1", ControlKind::TextBox, "ren80", {0, 120, 975, 270}, 22, std::nullopt});
-    layout.controls.push_back({"Command9", ControlKind::Button, "実行/再実行", {960, 0, 615, 495}, 21, small});
-    layout.controls.push_back({"Text2", ControlKind::TextBox, "140", {120, 720, 495, 495}, 23, std::nullopt});
-    layout.controls.push_back({"Command6", ControlKind::Button, "同相逆相", {720, 720, 495, 495}, 24, std::nullopt});
-    layout.controls.push_back({"Command10", ControlKind::Button, "スピーカ向き", {1320, 720, 615, 495}, 25, small});
+    WindowLayout layout{11880, 8595, pulseWindowControls(9120, 0, clock.timerInterval)};
+    auto &controls = layout.controls;
+    controls.push_back(control("Text1", K::TextBox, defaultFile, {0, 120, 975, 270}, 22, std::nullopt, Action::PulseFileName));
+    controls.push_back(control("Command9", K::Button, "実行/再実行", {960, 0, 615, 495}, 21, small, Action::LoadPulse));
+    controls.push_back(control("Text2", K::TextBox, "140", {120, 720, 495, 495}, 23, std::nullopt, Action::Separation));
+    controls.push_back(control("Command6", K::Button, "同相逆相", {720, 720, 495, 495}, 24, std::nullopt, Action::TogglePhase));
+    controls.push_back(control("Command10", K::Button, "スピーカ向き", {1320, 720, 615, 495}, 25, small, Action::FlipRearFaces));
     return layout;
 }
 
 } // namespace
 
-SpeakerDemonstrator::SpeakerDemonstrator()
-    : PulseDemonstrator(speakerLayout(), Timeline{HandlerForm::A, 2880}, pulseTraceConfig(false), InitialState{0, 1}),
-      wave_(forwardPulse(), speakers_)
+ProgramDescription speakerProgram(ProgramIdentity identity)
 {
-    applySeparation(speakers_, controls().text2);
-    // The separation is taken over before the file is read, so it holds even
-    // when the file cannot be loaded.
-    onClick("Command9", [this] {
-        applySeparation(speakers_, controls().text2);
-        loadPulseFile();
-    });
-    onClick("Command6", [this] { Command6_Click(speakers_); });
-    onClick("Command10", [this] { Command10_Click(speakers_); });
+    const Clock clock = pulseClock(2880);
+    return {.identity = std::move(identity),
+            .layout = speakerLayout(clock),
+            .clock = clock,
+            .trace = pulseTraceConfig(false),
+            .initial = {},
+            .defaultFile = defaultFile,
+            .engine = engineOf<SpeakerDemonstrator>()};
 }
 
-void SpeakerDemonstrator::Timer1_Timer(DrawList &window)
+SpeakerDemonstrator::SpeakerDemonstrator(ProgramDescription description)
+    : PulseDemonstrator(std::move(description)), wave_(forwardPulse(), speakers_)
 {
-    pulse_frame::beginFrame(state(), timeline(), window);
+    applySeparation(speakers_, inputs().separation);
+    // The separation is taken over before the file is read, so it holds even
+    // when the file cannot be loaded.
+    onAction(Action::LoadPulse, [this] {
+        applySeparation(speakers_, inputs().separation);
+        loadPulseFile();
+    });
+    onAction(Action::TogglePhase, [this] { togglePhase(speakers_); });
+    onAction(Action::FlipRearFaces, [this] { flipRearFaces(speakers_); });
+}
+
+void SpeakerDemonstrator::drawFrame(DrawList &window)
+{
+    pulse_frame::beginFrame(state(), clock(), window);
     speaker_frame::drawMidpointMarkers(speakers_.speaker2Position, window);
     speaker_frame::drawParticles(state(), traceConfig(), wave_, speakers_, window, picture());
     pulse_frame::drawYxCurves(state(), wave_, window);

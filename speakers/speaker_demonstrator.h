@@ -1,25 +1,26 @@
 #pragma once
 
 #include "speaker_controls.h"
+#include "speaker_program.h"
 #include "speaker_wave.h"
 
 #include "shell/pulse_demonstrator.h"
 
 // ondel15: two loudspeakers on the row, driven with the loaded signal in
 // phase or in anti-phase, their rear faces switchable, the separation typed
-// into Text2. The y-x curves show the first speaker's sound (blue), the
+// into the box under the file name. The y-x curves show the first speaker's sound (blue), the
 // second's (red) and their sum.
 namespace ondel {
 
 class SpeakerDemonstrator : public PulseDemonstrator {
 public:
-    SpeakerDemonstrator();
+    explicit SpeakerDemonstrator(ProgramDescription description);
 
     const SpeakerSettings &speakers() const { return speakers_; }
     const SpeakerWave &wave() const { return wave_; }
 
 protected:
-    void Timer1_Timer(DrawList &window) override;
+    void drawFrame(DrawList &window) override;
     double tracedWindowY(std::int64_t time) const override;
 
 private:

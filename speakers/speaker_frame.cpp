@@ -54,7 +54,7 @@ void drawParticles(WindowState &state, const TraceConfig &trace, const SpeakerWa
 {
     using pulse_frame::particleRadius;
     const int t = static_cast<int>(state.timeIndex);
-    const double longitudinalRowY = 3000.0 + 2000.0 * state.longitudinalSeparate;
+    const double longitudinalRowY = state.longitudinalSeparate ? 5000.0 : 3000.0;
     for (int i = 1; i <= particleCount; ++i) {
         const double x = pulse_frame::particleX(i);
         const float s = wave.displacement(t, 20 * i);
@@ -62,7 +62,7 @@ void drawParticles(WindowState &state, const TraceConfig &trace, const SpeakerWa
         const float xL = single(x + 250.0f * s);
         const SpeakerAt speaker = speakerAt(i, speakers);
 
-        if (state.transverseShown == 1) {
+        if (state.transverseShown) {
             if (speaker != SpeakerAt::None) {
                 const Rgb c = speakerColour(speaker);
                 const float rearY = pulse_frame::transverseY(wave.displacement(t, 20 * i - 1));
@@ -75,7 +75,7 @@ void drawParticles(WindowState &state, const TraceConfig &trace, const SpeakerWa
             }
         }
 
-        if (state.longitudinalShown == 1) {
+        if (state.longitudinalShown) {
             if (speaker != SpeakerAt::None) {
                 if (speakers.rearSign == 1) {
                     const Rgb c = speakerColour(speaker);

@@ -1,5 +1,7 @@
 #include "standing_demonstrator.h"
 
+#include "shell/clock.h"
+
 namespace ondel {
 
 namespace {
@@ -9,18 +11,13 @@ constexpr double particleRadius = 300;
 constexpr double dotRadius = 40;
 constexpr double transverseAxisY = 2000;
 
-WindowLayout standingLayout(const StandingConfig &config)
-{
-    return {config.clientWidth, 6360, groupBControls(config.pictureLeft, config.pictureWidth, config.timerInterval)};
-}
-
 // Picture y = window y - 600: the row's axis at 2000 lands on the picture's
 // time axis at 1400.
-TraceConfig standingTraceConfig(const StandingConfig &config)
+TraceConfig standingTraceConfig(const StandingRules &rules)
 {
-    return {.columnWidth = config.ytColumnWidth,
-            .columnCount = config.ytColumnCount,
-            .historyDepth = config.ytHistoryDepth,
+    return {.columnWidth = rules.timer.ytColumnWidth,
+            .columnCount = rules.timer.ytColumnCount,
+            .historyDepth = rules.timer.ytHistoryDepth,
             .oldestRounded = true,
             .scale = 1,
             .offset = -600,
@@ -65,24 +62,34 @@ void drawArrow(DrawList &window, double y, int direction)
 
 } // namespace
 
-StandingDemonstrator::StandingDemonstrator(const StandingConfig &config)
-    : Demonstrator(standingLayout(config), Timeline{HandlerForm::B}, standingTraceConfig(config), InitialState{1, 0}),
-      config_(config), wave_(config.timeDivisor, config.particlePhase)
+ProgramDescription standingProgram(ProgramIdentity identity, const StandingRules &rules)
 {
-    onClick("Command6", [this] { Command6_Click(); });
+    const Clock clock = sineClock(rules.timer.interval);
+    return {.identity = std::move(identity),
+            .layout = {rules.window.clientWidth, 6360,
+                       sineWindowControls(rules.window.pictureLeft, rules.window.pictureWidth, clock.timerInterval)},
+            .clock = clock,
+            .trace = standingTraceConfig(rules),
+            .initial = {.transverseShown = true, .yxMode = CurveMode::Off},
+            .defaultFile = {},
+            .engine = engineOf<StandingDemonstrator>(rules)};
 }
 
-void StandingDemonstrator::Command6_Click() { standingWaveOn_ = standingWaveOn_ == 0 ? 1 : 0; }
+StandingDemonstrator::StandingDemonstrator(ProgramDescription description, const StandingRules &rules)
+    : Demonstrator(std::move(description)), rules_(rules), wave_(rules.timeDivisor, rules.particlePhase)
+{
+    onAction(Action::ToggleStandingWave, [this] { standingWaveOn_ = !standingWaveOn_; });
+}
 
 double StandingDemonstrator::shown(double forward, double backward) const
 {
-    return standingWaveOn_ == 1 ? (forward + backward) / 2 : forward;
+    return standingWaveOn_ ? (forward + backward) / 2 : forward;
 }
 
-void StandingDemonstrator::Timer1_Timer(DrawList &window)
+void StandingDemonstrator::drawFrame(DrawList &window)
 {
     window.clear();
-    advanceTime(state(), timeline(), state().runStep);
+    advanceTime(state(), clock(), state().runStep);
     window.lineWidth(4);
     drawAxes(window);
     drawDirectionArrows(window);
@@ -92,7 +99,7 @@ void StandingDemonstrator::Timer1_Timer(DrawList &window)
 
 void StandingDemonstrator::drawAxes(DrawList &window) const
 {
-    const double end = config_.axisEnd;
+    const double end = rules_.window.axisEnd;
     window.line({200, 2000}, {end, 2000});
     window.line({200, 4000}, {end, 4000});
     window.line({1200, 700}, {1200, 3200});
@@ -101,11 +108,11 @@ void StandingDemonstrator::drawAxes(DrawList &window) const
 // A standing wave goes nowhere, so it gets no arrows.
 void StandingDemonstrator::drawDirectionArrows(DrawList &window) const
 {
-    if (standingWaveOn_ == 1)
+    if (standingWaveOn_)
         return;
     const WindowState &s = state();
     drawArrow(window, 1000, s.direction);
-    if (s.longitudinalShown == 1 && s.longitudinalSeparate == 1)
+    if (s.longitudinalShown && s.longitudinalSeparate)
         drawArrow(window, 5000, s.direction);
 }
 
@@ -113,20 +120,20 @@ void StandingDemonstrator::drawParticles(DrawList &window)
 {
     WindowState &s = state();
     const std::int64_t t = s.timeIndex;
-    const double longitudinalRowY = 2000.0 + 2000.0 * s.longitudinalSeparate;
+    const double longitudinalRowY = s.longitudinalSeparate ? 4000.0 : 2000.0;
     for (int i = 1; i <= particleCount; ++i) {
         const double x = 1000.0 * i + 200;
         const double forward = wave_.ParticleWave(t, i);
         const double backward = wave_.ParticleWave(-t, i);
         const double y = shown(transverseY(forward), transverseY(backward));
         const double xL = shown(x + 500 * forward, x + 500 * backward);
-        if (s.transverseShown == 1) {
+        if (s.transverseShown) {
             const auto [fill, rim] = transverseColours(i);
             window.circle({x, y}, particleRadius, fill, rim);
             if (tracePointDue(s, i))
                 addTracePoint(s, traceConfig(), y, picture());
         }
-        if (s.longitudinalShown == 1) {
+        if (s.longitudinalShown) {
             const auto [fill, rim] = longitudinalColours(i);
             window.circle({xL, longitudinalRowY}, particleRadius, fill, rim);
         }
@@ -138,9 +145,9 @@ void StandingDemonstrator::drawParticles(DrawList &window)
 void StandingDemonstrator::drawYxCurve(DrawList &window) const
 {
     const WindowState &s = state();
-    if (s.yxMode == 0)
+    if (s.yxMode == CurveMode::Off)
         return;
-    const int step = s.yxMode == 2 && s.runStep == 1 ? 20 : 1;
+    const int step = s.yxMode == CurveMode::Sparse && s.runStep == 1 ? 20 : 1;
     const std::int64_t t = s.timeIndex;
     for (int j = 1; j <= 300; j += step) {
         const double y = shown(transverseY(wave_.SineWave(t, j)), transverseY(wave_.SineWave(-t, j)));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "standing_config.h"
+#include "standing_program.h"
 #include "standing_wave.h"
 
 #include "shell/demonstrator.h"
@@ -14,18 +14,16 @@ namespace ondel {
 
 class StandingDemonstrator : public Demonstrator {
 public:
-    explicit StandingDemonstrator(const StandingConfig &config);
+    StandingDemonstrator(ProgramDescription description, const StandingRules &rules);
 
-    int standingWaveOn() const { return standingWaveOn_; }
+    bool standingWaveOn() const { return standingWaveOn_; }
 
 protected:
-    void Timer1_Timer(DrawList &window) override;
+    void drawFrame(DrawList &window) override;
     // The forward wave, whatever is shown: the trace starts from it.
     double tracedWindowY(std::int64_t time) const override;
 
 private:
-    void Command6_Click();
-
     void drawAxes(DrawList &window) const;
     void drawDirectionArrows(DrawList &window) const;
     void drawParticles(DrawList &window);
@@ -35,9 +33,9 @@ private:
     // the standing wave shows, its average with the backward copy's.
     double shown(double forward, double backward) const;
 
-    StandingConfig config_;
+    StandingRules rules_;
     StandingWave wave_;
-    int standingWaveOn_ = 0;
+    bool standingWaveOn_ = false;
 };
 
 } // namespace ondel

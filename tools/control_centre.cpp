@@ -1,7 +1,7 @@
 // Prints the centre of a control, in pixels of the window's client area, so
 // that scripts can click it like a teacher would:
 //   control_centre PROGRAM CONTROL
-#include "catalogue.h"
+#include "programs/registry.h"
 
 #include <iostream>
 

@@ -2,7 +2,7 @@
 // prints its hash, or with --text everything it drew, one primitive a line,
 // for comparing two builds with diff:
 //   frame_record PROGRAM SESSION_FILE [--text]
-#include "catalogue.h"
+#include "programs/registry.h"
 
 #include "shell/session.h"
 

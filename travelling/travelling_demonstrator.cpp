@@ -6,28 +6,40 @@ namespace ondel {
 
 namespace {
 
-WindowLayout travellingLayout(const std::string &defaultFile)
+constexpr int particleCount = 15;
+
+WindowLayout travellingLayout(const std::string &defaultFile, const Clock &clock)
 {
-    WindowLayout layout{11880, 8595, groupAControls(9120, 0, 10)};
-    layout.controls.push_back({"Text1", ControlKind::TextBox, defaultFile, {0, 120, 975, 270}, 22, std::nullopt});
-    layout.controls.push_back({"Command9", ControlKind::Button, "実行/再実行", {960, 0, 615, 495}, 21, FontSpec{8.25, 400}});
+    WindowLayout layout{11880, 8595, pulseWindowControls(9120, 0, clock.timerInterval)};
+    layout.controls.push_back(control("Text1", ControlKind::TextBox, defaultFile, {0, 120, 975, 270}, 22, std::nullopt,
+                                      Action::PulseFileName));
+    layout.controls.push_back(control("Command9", ControlKind::Button, "実行/再実行", {960, 0, 615, 495}, 21,
+                                      FontSpec{8.25, 400}, Action::LoadPulse));
     return layout;
 }
 
-constexpr int particleCount = 15;
-
 } // namespace
 
-TravellingDemonstrator::TravellingDemonstrator(const TravellingConfig &config)
-    : PulseDemonstrator(travellingLayout(config.defaultFile), Timeline{HandlerForm::A, 2880},
-                        pulseTraceConfig(true), InitialState{0, 1}),
-      wave_(forwardPulse(), backwardPulse(), config.secondDirection)
+ProgramDescription travellingProgram(ProgramIdentity identity, const TravellingRules &rules)
+{
+    const Clock clock = pulseClock(2880);
+    return {.identity = std::move(identity),
+            .layout = travellingLayout(rules.defaultFile, clock),
+            .clock = clock,
+            .trace = pulseTraceConfig(true),
+            .initial = {},
+            .defaultFile = rules.defaultFile,
+            .engine = engineOf<TravellingDemonstrator>(rules)};
+}
+
+TravellingDemonstrator::TravellingDemonstrator(ProgramDescription description, const TravellingRules &rules)
+    : PulseDemonstrator(std::move(description)), wave_(forwardPulse(), backwardPulse(), rules.secondDirection)
 {
 }
 
-void TravellingDemonstrator::Timer1_Timer(DrawList &window)
+void TravellingDemonstrator::drawFrame(DrawList &window)
 {
-    pulse_frame::beginFrame(state(), timeline(), window);
+    pulse_frame::beginFrame(state(), clock(), window);
     pulse_frame::drawParticles(state(), traceConfig(), wave_, particleCount, window, picture());
     pulse_frame::drawYxCurves(state(), wave_, window);
 }

@@ -82,13 +82,12 @@ void OndelWindow::buildControls()
 // One widget for one entry of the layout table, wired to its handler.
 QWidget *OndelWindow::createControl(const ControlSpec &entry, QWidget *parent)
 {
-    const QString name = text(entry.name);
     switch (entry.kind) {
     case ControlKind::Button: {
         auto *button = new QPushButton(parent);
         button->setFont(controlFont(entry.font));
         button->setText(wrappedCaption(text(entry.caption), button->fontMetrics(), px(entry.rect.width)));
-        connect(button, &QPushButton::clicked, this, [this, name] { clickControl(name); });
+        connect(button, &QPushButton::clicked, this, [this, action = entry.action] { perform(action); });
         return button;
     }
     case ControlKind::Label: {
@@ -105,14 +104,14 @@ QWidget *OndelWindow::createControl(const ControlSpec &entry, QWidget *parent)
         auto *option = new QRadioButton(text(entry.caption), parent);
         option->setFont(controlFont(entry.font));
         option->setChecked(entry.checked);
-        connect(option, &QRadioButton::clicked, this, [this, name] { clickControl(name); });
+        connect(option, &QRadioButton::clicked, this, [this, action = entry.action] { perform(action); });
         return option;
     }
     case ControlKind::TextBox: {
         auto *edit = new QLineEdit(text(entry.caption), parent);
         edit->setFont(controlFont(entry.font));
-        std::string &value = entry.name == "Text2" ? program_->controls().text2 : program_->controls().text1;
-        connect(edit, &QLineEdit::textChanged, this, [&value](const QString &t) { value = t.toStdString(); });
+        connect(edit, &QLineEdit::textChanged, this,
+                [this, action = entry.action](const QString &t) { program_->setText(action, t.toStdString()); });
         return edit;
     }
     case ControlKind::HScrollBar:
@@ -123,14 +122,10 @@ QWidget *OndelWindow::createControl(const ControlSpec &entry, QWidget *parent)
         bar->setValue(entry.range.value);
         // A tab stop like the buttons, so the speed can be set from the keyboard.
         bar->setFocusPolicy(Qt::StrongFocus);
-        if (horizontal) {
-            connect(bar, &QScrollBar::valueChanged, this, [this](int value) {
-                program_->HScroll1_Change(value);
-                syncFromProgram();
-            });
-        } else {
-            connect(bar, &QScrollBar::valueChanged, this, [this](int value) { program_->controls().vscroll1 = value; });
-        }
+        connect(bar, &QScrollBar::valueChanged, this, [this, action = entry.action](int value) {
+            program_->setValue(action, value);
+            syncFromProgram();
+        });
         return bar;
     }
     case ControlKind::Picture:
@@ -143,13 +138,19 @@ QWidget *OndelWindow::createControl(const ControlSpec &entry, QWidget *parent)
 
 void OndelWindow::clickControl(const QString &name)
 {
-    program_->click(name.toStdString());
+    if (const ControlSpec *control = program_->layout().find(name.toStdString()))
+        perform(control->action);
+}
+
+void OndelWindow::perform(Action action)
+{
+    program_->perform(action);
     syncFromProgram();
 }
 
 void OndelWindow::tick()
 {
-    program_->tick();
+    program_->nextFrame();
     canvas_->setFrame(program_->frame().ops());
     syncFromProgram();
 }

@@ -13,9 +13,10 @@ namespace ondel {
 class FrameCanvas;
 class PictureArea;
 
-// Form1: the window of one program, built from its layout table. The
-// controls call the program's handlers by name; the timer runs one tick per
-// interval and the canvas shows the frame.
+// Form1: the window of one program, built from its layout table. Each
+// control delivers its click, value or text to the action the table binds
+// it to; the timer runs one tick per interval and the canvas shows the
+// frame.
 class OndelWindow : public QWidget {
     Q_OBJECT
 public:
@@ -25,15 +26,16 @@ public:
     Demonstrator &program() { return *program_; }
     QTimer &timer() { return timer_; }
 
-    // One timer tick, as Timer1 would run it.
+    // One timer tick: the program's next frame, shown.
     void tick();
-    // A control's click, as the window system would deliver it.
+    // A click on the named control, as the window system would deliver it.
     void clickControl(const QString &name);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void perform(Action action);
     void buildControls();
     QWidget *createControl(const ControlSpec &entry, QWidget *parent);
     void syncFromProgram();

@@ -1,11 +1,13 @@
-#include "tools/catalogue.h"
+#include "programs/registry.h"
+#include "shell/session.h"
+#include "tests/support/programs.h"
 
 #include <gtest/gtest.h>
 
 namespace ondel {
 namespace {
 
-TEST(FormLoad, TravellingProgramsOpenAtRestWithTheTraceOff)
+TEST(OpenWindow, TravellingProgramsOpenAtRestWithTheTraceOff)
 {
     struct Row {
         const char *program;
@@ -18,25 +20,25 @@ TEST(FormLoad, TravellingProgramsOpenAtRestWithTheTraceOff)
         expected.timeIndex = 0;
         expected.runStep = 1;
         expected.direction = 1;
-        expected.transverseShown = 0;
-        expected.longitudinalShown = 0;
-        expected.longitudinalSeparate = 1;
-        expected.yxMode = 1;
+        expected.transverseShown = false;
+        expected.longitudinalShown = false;
+        expected.longitudinalSeparate = true;
+        expected.yxMode = CurveMode::ComponentsAndSum;
         expected.ytColumn = 0;
-        expected.stepPending = 0;
+        expected.stepPending = false;
         expected.tracedParticle = 6;
         expected.pictureVisible = false;
         expected.timerInterval = 10;
         EXPECT_EQ(program->state(), expected) << row.program;
-        EXPECT_EQ(program->controls().text1, row.text1) << row.program;
-        EXPECT_EQ(program->timeline().form, HandlerForm::A) << row.program;
-        EXPECT_EQ(program->timeline().timeLimit, 2880) << row.program;
+        EXPECT_EQ(program->inputs().pulseFileName, row.text1) << row.program;
+        EXPECT_EQ(program->clock().timeLimit, 2880) << row.program;
+        EXPECT_TRUE(program->clock().resumeAlsoStops) << row.program;
     }
 }
 
 // The labels beside the option marks carry their captions but react to
 // nothing; neither do the frames, the picture or the axis labels.
-TEST(FormLoad, PassiveControlsChangeNothingInAnyProgram)
+TEST(OpenWindow, PassiveControlsChangeNothingInAnyProgram)
 {
     for (const std::string &name : programNames()) {
         const auto program = makeProgram(name);
@@ -44,14 +46,14 @@ TEST(FormLoad, PassiveControlsChangeNothingInAnyProgram)
         for (const char *control : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Frame1", "Frame2",
                                     "Picture1", "NoSuchControl"}) {
             const WindowState before = program->state();
-            EXPECT_FALSE(program->click(control)) << name << ' ' << control;
+            EXPECT_FALSE(clickControl(*program, control)) << name << ' ' << control;
             EXPECT_EQ(program->state(), before) << name << ' ' << control;
         }
     }
 }
 
 // Every common button and option of the layout reaches its handler.
-TEST(FormLoad, CommonControlsReachTheirHandlersInAnyProgram)
+TEST(OpenWindow, CommonControlsReachTheirHandlersInAnyProgram)
 {
     struct Row {
         const char *control;
@@ -64,14 +66,14 @@ TEST(FormLoad, CommonControlsReachTheirHandlersInAnyProgram)
         {"Command5", [](const auto &b, const auto &a) { return a.direction == -b.direction; }},
         {"Command7", [](const auto &b, const auto &a) { return a.yxMode != b.yxMode; }},
         {"Command8", [](const auto &b, const auto &a) { return a.ytColumn == 5 && b.ytColumn == 0; }},
-        {"Option2", [](const auto &b, const auto &a) { return a.longitudinalSeparate == 0 && b.longitudinalSeparate == 1; }},
+        {"Option2", [](const auto &b, const auto &a) { return !a.longitudinalSeparate && b.longitudinalSeparate; }},
         {"Option3", [](const auto &b, const auto &a) { return a.tracedParticle == 1 && b.tracedParticle == 6; }},
     };
     for (const std::string &name : programNames()) {
         for (const Row &row : rows) {
             const auto program = makeProgram(name);
             const WindowState before = program->state();
-            EXPECT_TRUE(program->click(row.control)) << name << ' ' << row.control;
+            EXPECT_TRUE(clickControl(*program, row.control)) << name << ' ' << row.control;
             EXPECT_TRUE(row.changed(before, program->state())) << name << ' ' << row.control;
         }
     }

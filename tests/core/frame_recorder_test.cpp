@@ -1,8 +1,8 @@
+#include "programs/registry.h"
 #include "shell/frame_text.h"
 #include "shell/session.h"
 #include "tests/support/session_files.h"
 #include "tests/support/temp_dir.h"
-#include "tools/catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -75,7 +75,7 @@ TEST(FrameRecorder, EachSessionCoversItsWholeWindow)
         int backward = 0;
         bool wrappedUp = false;
         bool wrappedDown = false;
-        const Timeline &clock = program->timeline();
+        const Clock &clock = program->clock();
         std::int64_t before = program->state().timeIndex;
         replaySession(*program, script, [&](std::string_view text) {
             const std::int64_t now = program->state().timeIndex;
@@ -91,7 +91,7 @@ TEST(FrameRecorder, EachSessionCoversItsWholeWindow)
         EXPECT_GE(ticks, 3000) << name;
         EXPECT_GE(forward, 100) << name;
         EXPECT_GE(backward, 100) << name;
-        if (clock.form == HandlerForm::A) {
+        if (clock.timeLimit) {
             EXPECT_TRUE(wrappedUp) << name << " never wraps from the time limit to 0";
             EXPECT_TRUE(wrappedDown) << name << " never wraps from 0 to the time limit";
         }

@@ -1,7 +1,7 @@
 #include "tests/support/primitive_printing.h"
 
+#include "programs/registry.h"
 #include "tests/support/temp_dir.h"
-#include "travelling/travelling_demonstrator.h"
 
 #include <gtest/gtest.h>
 
@@ -46,26 +46,27 @@ class Ondel8Frame : public ::testing::Test {
 protected:
     void showBothRows()
     {
-        program.click("Command1");
-        program.click("Command2");
+        program.perform(Action::ToggleTransverse);
+        program.perform(Action::ToggleLongitudinal);
     }
     void load(const std::string &record)
     {
-        program.controls().text1 = constantPulseFile(dir, record);
-        program.click("Command9");
+        program.setText(Action::PulseFileName, constantPulseFile(dir, record));
+        program.perform(Action::LoadPulse);
         ASSERT_FALSE(program.takeMessage().has_value());
     }
     std::vector<CircleOp> circles() const { return circlesOf(program); }
     std::vector<CircleOp> dots() const { return dotsOf(program); }
 
     test_support::TempDir dir;
-    TravellingDemonstrator program{TravellingDemonstrator::ondel8()};
+    const std::unique_ptr<Demonstrator> ondel8 = makeProgram("ondel8");
+    Demonstrator &program = *ondel8;
 };
 
 TEST_F(Ondel8Frame, DrawsAxesThenEachParticleTransverseThenLongitudinalThenTheDots)
 {
     showBothRows();
-    program.tick();
+    program.nextFrame();
     const Ops &ops = program.frame().ops();
     ASSERT_EQ(ops.size(), 2u + 3u + 30u + 900u);
     const Ops head{
@@ -103,7 +104,7 @@ TEST_F(Ondel8Frame, ColoursMarkTheGreenAndTheRedParticle)
         {15, colour::black, colour::black, colour::cyan, colour::black},
     };
     showBothRows();
-    program.tick();
+    program.nextFrame();
     const std::vector<CircleOp> all = circles();
     for (const Row &row : rows) {
         const CircleOp &transverse = all.at(2 * (row.particle - 1));
@@ -118,11 +119,11 @@ TEST_F(Ondel8Frame, ColoursMarkTheGreenAndTheRedParticle)
 TEST_F(Ondel8Frame, CombinedRowsPutTheLongitudinalParticleOverTheTransverseOne)
 {
     showBothRows();
-    program.click("Option2");
-    program.click("Command7");
-    program.click("Command7");
-    program.click("Command7"); // yxMode 0: particles only
-    program.tick();
+    program.perform(Action::RowsOverlaid);
+    program.perform(Action::NextCurveMode);
+    program.perform(Action::NextCurveMode);
+    program.perform(Action::NextCurveMode); // curves off: particles only
+    program.nextFrame();
     const std::vector<CircleOp> all = circles();
     ASSERT_EQ(all.size(), 30u);
     for (int i = 1; i <= 15; ++i) {
@@ -136,37 +137,40 @@ TEST_F(Ondel8Frame, CombinedRowsPutTheLongitudinalParticleOverTheTransverseOne)
 TEST(Ondel8YxCurves, ModesChooseTheCurves)
 {
     struct Row {
-        int clicks; // presses of y-x線 from the initial mode 1
-        int mode;
+        const char *name;
+        int clicks; // presses of y-x線 from the initial mode, components and sum
+        CurveMode mode;
         std::size_t dots;
         std::set<std::pair<double, Rgb>> heights; // rest height and colour of the dots
     };
     const Row rows[] = {
-        {0, 1, 900, {{2975, colour::blue}, {3025, colour::red}, {3000, colour::black}}},
-        {1, 2, 300, {{3000, colour::black}}},
-        {2, 3, 600, {{2975, colour::blue}, {3025, colour::red}}},
-        {3, 0, 0, {}},
+        {"components and sum", 0, CurveMode::ComponentsAndSum, 900,
+         {{2975, colour::blue}, {3025, colour::red}, {3000, colour::black}}},
+        {"sum only", 1, CurveMode::SumOnly, 300, {{3000, colour::black}}},
+        {"components only", 2, CurveMode::ComponentsOnly, 600, {{2975, colour::blue}, {3025, colour::red}}},
+        {"off", 3, CurveMode::Off, 0, {}},
     };
     for (const Row &row : rows) {
-        TravellingDemonstrator fresh(TravellingDemonstrator::ondel8());
+        const auto program = makeProgram("ondel8");
+        Demonstrator &fresh = *program;
         for (int k = 0; k < row.clicks; ++k)
-            fresh.click("Command7");
-        ASSERT_EQ(fresh.state().yxMode, row.mode);
-        fresh.tick();
+            fresh.perform(Action::NextCurveMode);
+        ASSERT_EQ(fresh.state().yxMode, row.mode) << row.name;
+        fresh.nextFrame();
         const std::vector<CircleOp> found = dotsOf(fresh);
-        EXPECT_EQ(found.size(), row.dots) << "mode " << row.mode;
+        EXPECT_EQ(found.size(), row.dots) << row.name;
         std::set<std::pair<double, Rgb>> heights;
         std::set<double> xs;
         for (const CircleOp &dot : found) {
             heights.emplace(dot.centre.y, dot.fill);
-            EXPECT_EQ(dot.fill, dot.rim) << "mode " << row.mode;
+            EXPECT_EQ(dot.fill, dot.rim) << row.name;
             xs.insert(dot.centre.x);
         }
-        EXPECT_EQ(heights, row.heights) << "mode " << row.mode;
+        EXPECT_EQ(heights, row.heights) << row.name;
         if (row.dots != 0) {
-            EXPECT_EQ(xs.size(), 300u) << "mode " << row.mode;
-            EXPECT_EQ(*xs.begin(), 250) << "mode " << row.mode;
-            EXPECT_EQ(*xs.rbegin(), 15200) << "mode " << row.mode;
+            EXPECT_EQ(xs.size(), 300u) << row.name;
+            EXPECT_EQ(*xs.begin(), 250) << row.name;
+            EXPECT_EQ(*xs.rbegin(), 15200) << row.name;
         }
     }
 }
@@ -176,7 +180,7 @@ TEST_F(Ondel8Frame, DisplacementScalesAcrossAndAlongTheRows)
     // Every sample 0.5 forward and 0.25 backward: d = 0.75 everywhere.
     load("0.5,0.25");
     showBothRows();
-    program.tick();
+    program.nextFrame();
     const std::vector<CircleOp> all = circles();
     const CircleOp &transverse = all.at(2 * 3);
     const CircleOp &longitudinal = all.at(2 * 3 + 1);
@@ -203,11 +207,12 @@ TEST(Ondel8YxCurves, BackwardComponentIsHeldAsAWholeTwipWithinSixteenBits)
     };
     for (const Row &row : rows) {
         test_support::TempDir dir;
-        TravellingDemonstrator program(TravellingDemonstrator::ondel8());
-        program.controls().text1 = constantPulseFile(dir, row.record);
-        program.click("Command9");
+        const auto ondel8 = makeProgram("ondel8");
+        Demonstrator &program = *ondel8;
+        program.setText(Action::PulseFileName, constantPulseFile(dir, row.record));
+        program.perform(Action::LoadPulse);
         ASSERT_FALSE(program.takeMessage().has_value()) << row.record;
-        program.tick();
+        program.nextFrame();
         const std::vector<CircleOp> found = dotsOf(program);
         ASSERT_EQ(found.size(), 900u) << row.record;
         EXPECT_EQ(found[1].centre.y, row.redY) << row.record;
@@ -232,17 +237,17 @@ TEST_F(Ondel8Frame, TimerAdvancesAndWrapsTime)
     for (const Row &row : rows) {
         program.state().timeIndex = row.start;
         program.state().runStep = row.runStep;
-        program.tick();
+        program.nextFrame();
         EXPECT_EQ(program.state().timeIndex, row.expected) << row.name;
     }
 }
 
 TEST_F(Ondel8Frame, RestingParticleTracesOnTheTimeAxis)
 {
-    program.click("Command1");
-    program.click("Command8");
+    program.perform(Action::ToggleTransverse);
+    program.perform(Action::ToggleTrace);
     (void)program.takePictureOps();
-    program.tick();
+    program.nextFrame();
     const Ops picture = program.takePictureOps();
     ASSERT_EQ(picture.size(), 10u);
     EXPECT_EQ(std::get<CircleOp>(picture[6]), (CircleOp{{625, 1400}, 200, colour::magenta, colour::red}));
@@ -257,11 +262,11 @@ TEST_F(Ondel8Frame, RestingParticleTracesOnTheTimeAxis)
 TEST_F(Ondel8Frame, TraceFollowsTheTracedParticlesDisplacement)
 {
     load("0.5,0.25");
-    program.click("Command1");
-    program.click("Option3"); // green particle 1
-    program.click("Command8");
+    program.perform(Action::ToggleTransverse);
+    program.perform(Action::TraceGreen); // particle 1
+    program.perform(Action::ToggleTrace);
     (void)program.takePictureOps();
-    program.tick();
+    program.nextFrame();
     const Ops picture = program.takePictureOps();
     ASSERT_EQ(picture.size(), 10u);
     // Window y 2250 -> picture y 2250 / 2 - 100.
@@ -271,38 +276,38 @@ TEST_F(Ondel8Frame, TraceFollowsTheTracedParticlesDisplacement)
 
 TEST_F(Ondel8Frame, StoppedTraceWaitsForASingleStepAndTheTransverseRow)
 {
-    program.click("Command8");
+    program.perform(Action::ToggleTrace);
     (void)program.takePictureOps();
-    program.click("Command3"); // stop
-    program.tick();
+    program.perform(Action::StopOrStep); // stop
+    program.nextFrame();
     EXPECT_EQ(program.state().ytColumn, 5) << "stopped: no trace point";
 
-    program.click("Command3"); // one step, owed to the trace
-    EXPECT_EQ(program.state().stepPending, 1);
+    program.perform(Action::StopOrStep); // one step, owed to the trace
+    EXPECT_TRUE(program.state().stepPending);
     for (int k = 0; k < 3; ++k)
-        program.tick();
+        program.nextFrame();
     EXPECT_EQ(program.state().ytColumn, 5) << "no transverse row, no trace point";
-    EXPECT_EQ(program.state().stepPending, 1);
+    EXPECT_TRUE(program.state().stepPending);
     EXPECT_TRUE(program.takePictureOps().empty());
 
-    program.click("Command1"); // transverse row on
-    program.tick();
+    program.perform(Action::ToggleTransverse); // transverse row on
+    program.nextFrame();
     EXPECT_EQ(program.state().ytColumn, 6);
-    EXPECT_EQ(program.state().stepPending, 0);
+    EXPECT_FALSE(program.state().stepPending);
     EXPECT_EQ(program.takePictureOps().size(), 10u);
 
-    program.tick();
-    program.tick();
+    program.nextFrame();
+    program.nextFrame();
     EXPECT_EQ(program.state().ytColumn, 6) << "one point per single step";
     EXPECT_TRUE(program.takePictureOps().empty());
 }
 
 TEST_F(Ondel8Frame, RunningTraceAddsOnePointPerTick)
 {
-    program.click("Command1");
-    program.click("Command8");
+    program.perform(Action::ToggleTransverse);
+    program.perform(Action::ToggleTrace);
     for (int k = 0; k < 100; ++k)
-        program.tick();
+        program.nextFrame();
     // Column 5 plus 100 points: past 96 and round again.
     EXPECT_EQ(program.state().ytColumn, 9);
 }

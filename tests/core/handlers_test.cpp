@@ -8,9 +8,11 @@
 namespace ondel {
 namespace {
 
-constexpr Timeline formA{HandlerForm::A, 2880};
-constexpr Timeline formA31500{HandlerForm::A, 31500};
-constexpr Timeline formB{HandlerForm::B, 2880};
+// A bounded clock (the pulse programs'), ondel10's longer one, and a free
+// one (the standing-wave programs').
+const Clock bounded = pulseClock(2880);
+const Clock bounded31500 = pulseClock(31500);
+const Clock unbounded = sineClock(100);
 
 // The run states a teacher can reach, and what each run button does to them.
 TEST(RunButtons, MoveBetweenRunningForwardBackwardAndStopped)
@@ -18,38 +20,37 @@ TEST(RunButtons, MoveBetweenRunningForwardBackwardAndStopped)
     enum class Button { Stop, Resume, Reverse };
     struct Row {
         const char *name;
-        HandlerForm form;
+        const Clock &clock;
         int runStep, direction;
         Button button;
         int expectedRunStep, expectedDirection;
     };
     const Row rows[] = {
-        {"A stop while forward", HandlerForm::A, 1, 1, Button::Stop, 0, 1},
-        {"A stop while backward", HandlerForm::A, -1, -1, Button::Stop, 0, -1},
-        {"A resume/stop stops forward", HandlerForm::A, 1, 1, Button::Resume, 0, 1},
-        {"A resume/stop stops backward", HandlerForm::A, -1, -1, Button::Resume, 0, -1},
-        {"A resume forward", HandlerForm::A, 0, 1, Button::Resume, 1, 1},
-        {"A resume backward", HandlerForm::A, 0, -1, Button::Resume, -1, -1},
-        {"B resume keeps running forward", HandlerForm::B, 1, 1, Button::Resume, 1, 1},
-        {"B resume keeps running backward", HandlerForm::B, -1, -1, Button::Resume, -1, -1},
-        {"B resume forward", HandlerForm::B, 0, 1, Button::Resume, 1, 1},
-        {"B resume backward", HandlerForm::B, 0, -1, Button::Resume, -1, -1},
-        {"B stop while forward", HandlerForm::B, 1, 1, Button::Stop, 0, 1},
-        {"reverse while forward", HandlerForm::A, 1, 1, Button::Reverse, -1, -1},
-        {"reverse while backward", HandlerForm::A, -1, -1, Button::Reverse, 1, 1},
-        {"reverse while stopped forward", HandlerForm::A, 0, 1, Button::Reverse, 0, -1},
-        {"reverse while stopped backward", HandlerForm::B, 0, -1, Button::Reverse, 0, 1},
+        {"pulse: stop while forward", bounded, 1, 1, Button::Stop, 0, 1},
+        {"pulse: stop while backward", bounded, -1, -1, Button::Stop, 0, -1},
+        {"pulse: resume/stop stops forward", bounded, 1, 1, Button::Resume, 0, 1},
+        {"pulse: resume/stop stops backward", bounded, -1, -1, Button::Resume, 0, -1},
+        {"pulse: resume forward", bounded, 0, 1, Button::Resume, 1, 1},
+        {"pulse: resume backward", bounded, 0, -1, Button::Resume, -1, -1},
+        {"sine: resume keeps running forward", unbounded, 1, 1, Button::Resume, 1, 1},
+        {"sine: resume keeps running backward", unbounded, -1, -1, Button::Resume, -1, -1},
+        {"sine: resume forward", unbounded, 0, 1, Button::Resume, 1, 1},
+        {"sine: resume backward", unbounded, 0, -1, Button::Resume, -1, -1},
+        {"sine: stop while forward", unbounded, 1, 1, Button::Stop, 0, 1},
+        {"reverse while forward", bounded, 1, 1, Button::Reverse, -1, -1},
+        {"reverse while backward", bounded, -1, -1, Button::Reverse, 1, 1},
+        {"reverse while stopped forward", bounded, 0, 1, Button::Reverse, 0, -1},
+        {"reverse while stopped backward", unbounded, 0, -1, Button::Reverse, 0, 1},
     };
     for (const Row &row : rows) {
         WindowState state;
         state.runStep = row.runStep;
         state.direction = row.direction;
         state.timeIndex = 100;
-        const Timeline timeline{row.form, 2880};
         switch (row.button) {
-        case Button::Stop: Command3_Click(state, timeline); break;
-        case Button::Resume: Command4_Click(state, row.form); break;
-        case Button::Reverse: Command5_Click(state); break;
+        case Button::Stop: stopOrStep(state, row.clock); break;
+        case Button::Resume: resume(state, row.clock); break;
+        case Button::Reverse: reverse(state); break;
         }
         EXPECT_EQ(state.runStep, row.expectedRunStep) << row.name;
         EXPECT_EQ(state.direction, row.expectedDirection) << row.name;
@@ -57,34 +58,34 @@ TEST(RunButtons, MoveBetweenRunningForwardBackwardAndStopped)
     }
 }
 
-TEST(SingleStep, WrapsAtTheTimeLimitInFormAAndRunsOnInFormB)
+TEST(SingleStep, WrapsAtABoundedClocksLimitAndRunsOnOtherwise)
 {
     struct Row {
         const char *name;
-        Timeline timeline;
+        const Clock &clock;
         std::int64_t start;
         int direction;
         std::int64_t expected;
     };
     const Row rows[] = {
-        {"forward inside", formA, 100, 1, 101},
-        {"backward inside", formA, 100, -1, 99},
-        {"forward onto the limit", formA, 2879, 1, 2880},
-        {"forward past 2880", formA, 2880, 1, 0},
-        {"backward past 0", formA, 0, -1, 2880},
-        {"forward past 31500", formA31500, 31500, 1, 0},
-        {"backward past 0 to 31500", formA31500, 0, -1, 31500},
-        {"2880 is inside a 31500 timeline", formA31500, 2880, 1, 2881},
-        {"form B past 2880", formB, 2880, 1, 2881},
-        {"form B below 0", formB, 0, -1, -1},
-        {"form B further below 0", formB, -7, -1, -8},
+        {"forward inside", bounded, 100, 1, 101},
+        {"backward inside", bounded, 100, -1, 99},
+        {"forward onto the limit", bounded, 2879, 1, 2880},
+        {"forward past 2880", bounded, 2880, 1, 0},
+        {"backward past 0", bounded, 0, -1, 2880},
+        {"forward past 31500", bounded31500, 31500, 1, 0},
+        {"backward past 0 to 31500", bounded31500, 0, -1, 31500},
+        {"2880 is inside a 31500 clock", bounded31500, 2880, 1, 2881},
+        {"free clock past 2880", unbounded, 2880, 1, 2881},
+        {"free clock below 0", unbounded, 0, -1, -1},
+        {"free clock further below 0", unbounded, -7, -1, -8},
     };
     for (const Row &row : rows) {
         WindowState state;
         state.runStep = 0;
         state.direction = row.direction;
         state.timeIndex = row.start;
-        Command3_Click(state, row.timeline);
+        stopOrStep(state, row.clock);
         EXPECT_EQ(state.timeIndex, row.expected) << row.name;
         EXPECT_EQ(state.runStep, 0) << row.name << ": a single step leaves the animation stopped";
     }
@@ -94,23 +95,23 @@ TEST(SingleStep, TimerAdvanceWrapsLikeTheSingleStep)
 {
     struct Row {
         const char *name;
-        Timeline timeline;
+        const Clock &clock;
         std::int64_t start;
         int steps;
         std::int64_t expected;
     };
     const Row rows[] = {
-        {"stopped", formA, 2880, 0, 2880},
-        {"forward past the limit", formA, 2880, 1, 0},
-        {"backward past 0", formA, 0, -1, 2880},
-        {"ondel10 limit", formA31500, 31500, 1, 0},
-        {"form B keeps counting", formB, 2880, 1, 2881},
-        {"form B goes negative", formB, 0, -1, -1},
+        {"stopped", bounded, 2880, 0, 2880},
+        {"forward past the limit", bounded, 2880, 1, 0},
+        {"backward past 0", bounded, 0, -1, 2880},
+        {"ondel10 limit", bounded31500, 31500, 1, 0},
+        {"free clock keeps counting", unbounded, 2880, 1, 2881},
+        {"free clock goes negative", unbounded, 0, -1, -1},
     };
     for (const Row &row : rows) {
         WindowState state;
         state.timeIndex = row.start;
-        advanceTime(state, row.timeline, row.steps);
+        advanceTime(state, row.clock, row.steps);
         EXPECT_EQ(state.timeIndex, row.expected) << row.name;
     }
 }
@@ -119,27 +120,27 @@ TEST(SingleStep, FirstPressOnlyStopsThenEachPressSteps)
 {
     WindowState state;
     state.timeIndex = 42;
-    Command3_Click(state, formA);
+    stopOrStep(state, bounded);
     EXPECT_EQ(state.runStep, 0);
     EXPECT_EQ(state.timeIndex, 42);
-    Command3_Click(state, formA);
+    stopOrStep(state, bounded);
     EXPECT_EQ(state.timeIndex, 43);
-    Command3_Click(state, formA);
+    stopOrStep(state, bounded);
     EXPECT_EQ(state.timeIndex, 44);
     EXPECT_EQ(state.runStep, 0);
 }
 
 TEST(SingleStep, ReverseWhileStoppedThenResumeRunsTheOtherWay)
 {
-    for (const HandlerForm form : {HandlerForm::A, HandlerForm::B}) {
+    for (const Clock *clock : {&bounded, &unbounded}) {
         WindowState state;
         state.timeIndex = 10;
-        Command3_Click(state, Timeline{form, 2880}); // stop
-        Command5_Click(state);                       // reverse, stays stopped
+        stopOrStep(state, *clock); // stop
+        reverse(state);            // stays stopped
         EXPECT_EQ(state.runStep, 0);
-        Command3_Click(state, Timeline{form, 2880}); // one step backwards
+        stopOrStep(state, *clock); // one step backwards
         EXPECT_EQ(state.timeIndex, 9);
-        Command4_Click(state, form);
+        resume(state, *clock);
         EXPECT_EQ(state.runStep, -1);
         EXPECT_EQ(state.direction, -1);
     }
@@ -151,62 +152,66 @@ TEST(SingleStep, OwesATracePointOnlyWhileThePictureIsVisible)
         const char *name;
         bool pictureVisible;
         int runStep;
-        int expectedPending;
+        bool expectedPending;
     };
     const Row rows[] = {
-        {"step with the picture shown", true, 0, 1},
-        {"step with the picture hidden", false, 0, 0},
-        {"stopping is no step", true, 1, 0},
+        {"step with the picture shown", true, 0, true},
+        {"step with the picture hidden", false, 0, false},
+        {"stopping is no step", true, 1, false},
     };
     for (const Row &row : rows) {
         WindowState state;
         state.pictureVisible = row.pictureVisible;
         state.runStep = row.runStep;
-        Command3_Click(state, formA);
+        stopOrStep(state, bounded);
         EXPECT_EQ(state.stepPending, row.expectedPending) << row.name;
     }
 }
 
 TEST(YxButton, CyclesThroughTheCurveModes)
 {
+    using M = CurveMode;
     struct Row {
-        HandlerForm form;
-        int start;
-        std::vector<int> sequence;
+        const char *name;
+        const Clock &clock;
+        CurveMode start;
+        std::vector<CurveMode> sequence;
     };
     const Row rows[] = {
-        {HandlerForm::A, 1, {2, 3, 0, 1, 2}},
-        {HandlerForm::B, 0, {1, 2, 0, 1}},
+        {"pulse programs", bounded,
+         M::ComponentsAndSum,
+         {M::SumOnly, M::ComponentsOnly, M::Off, M::ComponentsAndSum, M::SumOnly}},
+        {"standing-wave programs", unbounded, M::Off, {M::Dense, M::Sparse, M::Off, M::Dense}},
     };
     for (const Row &row : rows) {
         WindowState state;
         state.yxMode = row.start;
-        std::vector<int> seen;
+        std::vector<CurveMode> seen;
         for (std::size_t i = 0; i < row.sequence.size(); ++i) {
-            Command7_Click(state, row.form);
+            nextCurveMode(state, row.clock);
             seen.push_back(state.yxMode);
         }
-        EXPECT_EQ(seen, row.sequence) << (row.form == HandlerForm::A ? "form A" : "form B");
+        EXPECT_EQ(seen, row.sequence) << row.name;
     }
 }
 
-TEST(RowButtons, ToggleOnlyZeroAndOne)
+TEST(RowButtons, TurnTheirRowOnAndOff)
 {
     struct Row {
         const char *name;
         void (*click)(WindowState &);
-        int WindowState::*flag;
+        bool WindowState::*flag;
     };
     const Row rows[] = {
-        {"横波", Command1_Click, &WindowState::transverseShown},
-        {"縦波", Command2_Click, &WindowState::longitudinalShown},
+        {"横波", toggleTransverse, &WindowState::transverseShown},
+        {"縦波", toggleLongitudinal, &WindowState::longitudinalShown},
     };
     for (const Row &row : rows) {
-        for (const auto &[before, after] : {std::pair{0, 1}, std::pair{1, 0}, std::pair{2, 2}}) {
+        for (const bool before : {false, true}) {
             WindowState state;
             state.*row.flag = before;
             row.click(state);
-            EXPECT_EQ(state.*row.flag, after) << row.name << " from " << before;
+            EXPECT_EQ(state.*row.flag, !before) << row.name << " from " << before;
         }
     }
 }
@@ -216,24 +221,28 @@ TEST(Options, SetTheirStateAndLeaveTheTraceAlone)
     struct Row {
         const char *name;
         void (*click)(WindowState &);
-        int WindowState::*field;
-        int start, expected;
+        bool startSeparate;
+        int startTraced;
+        bool expectedSeparate;
+        int expectedTraced;
     };
     const Row rows[] = {
-        {"Option1 separate rows", Option1_Click, &WindowState::longitudinalSeparate, 0, 1},
-        {"Option2 rows combined", Option2_Click, &WindowState::longitudinalSeparate, 1, 0},
-        {"Option3 traces green particle 1", Option3_Click, &WindowState::tracedParticle, 6, 1},
-        {"Option4 traces red particle 6", Option4_Click, &WindowState::tracedParticle, 1, 6},
+        {"separate rows", showRowsSeparate, false, 6, true, 6},
+        {"rows overlaid", showRowsOverlaid, true, 6, false, 6},
+        {"trace green particle 1", [](WindowState &s) { traceParticle(s, 1); }, true, 6, true, 1},
+        {"trace red particle 6", [](WindowState &s) { traceParticle(s, 6); }, false, 1, false, 6},
     };
     for (const Row &row : rows) {
         WindowState state;
-        state.*row.field = row.start;
+        state.longitudinalSeparate = row.startSeparate;
+        state.tracedParticle = row.startTraced;
         state.ytColumn = 17;
         state.ytPrevY1 = 2500;
         state.ytPrevY2 = 2600;
         state.ytPrevY3 = 2700;
         row.click(state);
-        EXPECT_EQ(state.*row.field, row.expected) << row.name;
+        EXPECT_EQ(state.longitudinalSeparate, row.expectedSeparate) << row.name;
+        EXPECT_EQ(state.tracedParticle, row.expectedTraced) << row.name;
         EXPECT_EQ(state.ytColumn, 17) << row.name;
         EXPECT_EQ(state.ytPrevY1, 2500) << row.name;
         EXPECT_EQ(state.ytPrevY2, 2600) << row.name;
@@ -245,7 +254,7 @@ TEST(SpeedBar, SetsTheTimerInterval)
 {
     WindowState state;
     for (const int value : {1, 10, 200}) {
-        HScroll1_Change(state, value);
+        setSpeed(state, value);
         EXPECT_EQ(state.timerInterval, value);
     }
 }

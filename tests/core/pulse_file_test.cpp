@@ -1,4 +1,5 @@
 #include "shell/pulse_file.h"
+#include "tests/support/programs.h"
 #include "tests/support/temp_dir.h"
 #include "travelling/travelling_demonstrator.h"
 
@@ -210,7 +211,7 @@ TEST(PulseFile, RefusesAFileWithoutReadPermission)
     EXPECT_NE(errorOf(readPulseFile(path)).find("許可がありません"), std::string::npos);
 }
 
-// Command9 of a pulse program, through the file named in Text1.
+// "実行/再実行" of a pulse program, through the file named in the file name box.
 class PulseLoad : public ::testing::Test {
 protected:
     std::vector<float> column(const PulseTable &table) const
@@ -225,12 +226,13 @@ protected:
 
     void load(const std::string &base)
     {
-        program.controls().text1 = base;
-        program.click("Command9");
+        program.setText(Action::PulseFileName, base);
+        program.perform(Action::LoadPulse);
     }
 
     TempDir dir;
-    TravellingDemonstrator program{TravellingDemonstrator::ondel8()};
+    const std::unique_ptr<TravellingDemonstrator> ondel8 = test_support::openProgram<TravellingDemonstrator>("ondel8");
+    TravellingDemonstrator &program = *ondel8;
 };
 
 TEST_F(PulseLoad, OverwritesOnlyTheRecordsOfTheFileAndRestartsTime)
@@ -241,8 +243,8 @@ TEST_F(PulseLoad, OverwritesOnlyTheRecordsOfTheFileAndRestartsTime)
     EXPECT_EQ(program.forwardPulse().at(3200), 3200.0f);
     EXPECT_EQ(program.backwardPulse().at(1), -1.0f);
 
-    program.click("Command1");
-    program.click("Command3"); // stopped
+    program.perform(Action::ToggleTransverse);
+    program.perform(Action::StopOrStep); // stopped
     program.state().timeIndex = 777;
     WindowState expected = program.state();
     expected.timeIndex = 0;
@@ -272,7 +274,7 @@ TEST_F(PulseLoad, AnEmptyFileOnlyRestartsTime)
     EXPECT_EQ(forward(), before);
 }
 
-TEST_F(PulseLoad, AppendsCsvToWhateverText1Says)
+TEST_F(PulseLoad, AppendsCsvToWhateverTheFileNameBoxSays)
 {
     dir.write("x.csv", "9,9\n");
     load(dir.writePulseFile("x.csv", "1,2\n"));
@@ -283,9 +285,9 @@ TEST_F(PulseLoad, AppendsCsvToWhateverText1Says)
 TEST_F(PulseLoad, ABadFileChangesNothingAndSaysWhy)
 {
     load(dir.writePulseFile("good", numberedRecords(50)));
-    program.click("Command1");
-    program.click("Command8");
-    program.click("Command5");
+    program.perform(Action::ToggleTransverse);
+    program.perform(Action::ToggleTrace);
+    program.perform(Action::Reverse);
     program.state().timeIndex = 1234;
     const WindowState state = program.state();
     const auto forwardBefore = forward();

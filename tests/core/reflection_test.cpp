@@ -1,10 +1,10 @@
 #include "tests/support/primitive_printing.h"
 
-#include "reflection/pulse_reflection_demonstrator.h"
-#include "reflection/slider_reflection_demonstrator.h"
+#include "programs/registry.h"
+#include "reflection/reflection_demonstrator.h"
 #include "shell/render.h"
+#include "tests/support/programs.h"
 #include "tests/support/temp_dir.h"
-#include "tools/catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -47,24 +47,24 @@ private:
 
 // ondel9 with `file` loaded, the transverse row shown and `endPresses`
 // presses of "自由固定".
-std::unique_ptr<PulseReflectionDemonstrator> ondel9With(const PulseFile &file, int endPresses = 0)
+std::unique_ptr<ReflectionDemonstrator> ondel9With(const PulseFile &file, int endPresses = 0)
 {
-    auto program = std::make_unique<PulseReflectionDemonstrator>();
-    program->controls().text1 = file.baseName();
-    program->click("Command9");
+    auto program = test_support::openProgram<ReflectionDemonstrator>("ondel9");
+    program->setText(Action::PulseFileName, file.baseName());
+    program->perform(Action::LoadPulse);
     EXPECT_EQ(program->takeMessage(), std::nullopt);
-    program->click("Command1");
+    program->perform(Action::ToggleTransverse);
     for (int i = 0; i < endPresses; ++i)
-        program->click("Command6");
+        program->perform(Action::NextEndCondition);
     return program;
 }
 
-std::unique_ptr<SliderReflectionDemonstrator> ondel10With(int endPresses = 0)
+std::unique_ptr<ReflectionDemonstrator> ondel10With(int endPresses = 0)
 {
-    auto program = std::make_unique<SliderReflectionDemonstrator>();
-    program->click("Command1");
+    auto program = test_support::openProgram<ReflectionDemonstrator>("ondel10");
+    program->perform(Action::ToggleTransverse);
     for (int i = 0; i < endPresses; ++i)
-        program->click("Command6");
+        program->perform(Action::NextEndCondition);
     return program;
 }
 
@@ -72,7 +72,7 @@ std::unique_ptr<SliderReflectionDemonstrator> ondel10With(int endPresses = 0)
 void frameAt(Demonstrator &program, std::int64_t t)
 {
     program.state().timeIndex = t - program.state().runStep;
-    program.tick();
+    program.nextFrame();
 }
 
 std::vector<CircleOp> circles(const DrawList &frame, double radius, std::optional<Rgb> fill = std::nullopt)
@@ -159,15 +159,15 @@ TEST(Ondel9Reflection, EndSwitchInvertsTheReflectedPulseAtTheNextFrame)
         samples[k] = 0.3f;
     const PulseFile file(samples);
     auto program = ondel9With(file);
-    program->click("Command3"); // stop
+    program->perform(Action::StopOrStep); // stop
     frameAt(*program, 850);
     const auto blueBefore = dotsByPosition(program->frame(), colour::blue);
     const auto redBefore = dotsByPosition(program->frame(), colour::red);
     EXPECT_NEAR(particleDisplacement(*program, 5), 0.5, tolerance);
     EXPECT_NEAR(particleDisplacement(*program, 3), 0.3, tolerance);
 
-    program->click("Command6");
-    program->tick();
+    program->perform(Action::NextEndCondition);
+    program->nextFrame();
     EXPECT_EQ(program->state().timeIndex, 850);
     EXPECT_NEAR(particleDisplacement(*program, 5), -0.5, tolerance);
     EXPECT_NEAR(particleDisplacement(*program, 3), 0.3, tolerance);
@@ -187,9 +187,9 @@ TEST(Ondel9Reflection, FixedEndMirrorsTheIncidentCurveUpsideDown)
         samples[k] = static_cast<float>(0.937 * std::sin((k - 700) * 3.14159265 / 120));
     const PulseFile file(samples);
     auto program = ondel9With(file, 1);
-    program->click("Command7");
-    program->click("Command7");
-    ASSERT_EQ(program->state().yxMode, 3);
+    program->perform(Action::NextCurveMode);
+    program->perform(Action::NextCurveMode);
+    ASSERT_EQ(program->state().yxMode, CurveMode::ComponentsOnly);
     frameAt(*program, 600);
 
     EXPECT_TRUE(circles(program->frame(), pulse_frame::dotRadius, colour::black).empty());
@@ -225,11 +225,11 @@ TEST(ReflectionEnd, EndLineFollowsTheSwitchEvenWhenStopped)
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
         auto program = makeProgram(row.program);
-        program->click("Command3");
-        program->tick();
+        program->perform(Action::StopOrStep);
+        program->nextFrame();
         for (int i = 0; i < row.presses; ++i)
-            program->click("Command6");
-        program->tick();
+            program->perform(Action::NextEndCondition);
+        program->nextFrame();
         const auto line = endLine(program->frame());
         ASSERT_EQ(line.has_value(), row.colour.has_value());
         if (line) {
@@ -269,10 +269,10 @@ TEST(ReflectionCurves, NothingReflectedBeyondTheEnd)
             program = ondel10With(row.endPresses);
         else
             program = ondel9With(file, row.endPresses);
-        for (int mode = 1; mode <= 3; ++mode) {
+        for (const CurveMode mode : {CurveMode::ComponentsAndSum, CurveMode::SumOnly, CurveMode::ComponentsOnly}) {
             program->state().yxMode = mode;
             for (int t = 300; t < 700; ++t) {
-                program->controls().vscroll1 = (t * 37) % 256;
+                program->setValue(Action::SlideBar, (t * 37) % 256);
                 frameAt(*program, t);
                 int redDots = 0;
                 int redDotsBeyond = 0;
@@ -290,9 +290,9 @@ TEST(ReflectionCurves, NothingReflectedBeyondTheEnd)
                     EXPECT_EQ(dot.rim, row.slider ? colour::black : colour::red);
                     EXPECT_EQ(dot.centre.y, 3000);
                 }
-                const bool componentsShown = mode != 2;
-                const bool sumShown = mode != 3;
-                const std::string when = "t " + std::to_string(t) + " mode " + std::to_string(mode);
+                const bool componentsShown = mode != CurveMode::SumOnly;
+                const bool sumShown = mode != CurveMode::ComponentsOnly;
+                const std::string when = "t " + std::to_string(t) + " mode " + std::to_string(static_cast<int>(mode));
                 EXPECT_EQ(redDots, componentsShown && !row.nonReflecting ? 180 : 0) << when;
                 EXPECT_EQ(redDotsBeyond, 0) << when;
                 EXPECT_EQ(smallReflected, componentsShown ? (row.nonReflecting ? 300 : 120) : 0) << when;
@@ -318,9 +318,9 @@ TEST(Ondel10Slider, SamplesFollowTheBarAtMostThirtyATick)
     auto program = ondel10With();
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
-        program->controls().vscroll1 = row.barValue;
+        program->setValue(Action::SlideBar, row.barValue);
         for (const int expected : row.samples) {
-            program->tick();
+            program->nextFrame();
             EXPECT_EQ(program->sliderSamples().sample(program->state().timeIndex + 320), expected);
         }
     }
@@ -398,15 +398,15 @@ public:
     explicit OneTickPulse(int endPresses) : program_(ondel10With(endPresses))
     {
         program_->state().timeIndex = t0 - 1;
-        program_->controls().vscroll1 = 98;
-        program_->tick();
-        program_->controls().vscroll1 = 128;
-        program_->tick();
+        program_->setValue(Action::SlideBar, 98);
+        program_->nextFrame();
+        program_->setValue(Action::SlideBar, 128);
+        program_->nextFrame();
     }
-    SliderReflectionDemonstrator &program() { return *program_; }
+    ReflectionDemonstrator &program() { return *program_; }
 
 private:
-    std::unique_ptr<SliderReflectionDemonstrator> program_;
+    std::unique_ptr<ReflectionDemonstrator> program_;
 };
 
 TEST(Ondel10Reflection, HandDrawnSampleTravelsAndReflects)
@@ -454,9 +454,9 @@ TEST(Ondel10Reflection, EndConditionsAtTheEndParticle)
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
         auto program = ondel10With(row.endPresses);
-        program->controls().vscroll1 = 0;
+        program->setValue(Action::SlideBar, 0);
         for (int i = 0; i < 400; ++i)
-            program->tick();
+            program->nextFrame();
         for (int i = 1; i <= 9; ++i)
             EXPECT_NEAR(particleDisplacement(*program, i), row.everyParticle, tolerance) << "particle " << i;
     }
@@ -465,26 +465,26 @@ TEST(Ondel10Reflection, EndConditionsAtTheEndParticle)
 TEST(Ondel10Slider, StoppedBarChangesNothingUntilResumed)
 {
     auto program = ondel10With();
-    program->controls().vscroll1 = 0;
+    program->setValue(Action::SlideBar, 0);
     for (int i = 0; i < 60; ++i)
-        program->tick();
-    program->click("Command3"); // stop
-    program->tick();
+        program->nextFrame();
+    program->perform(Action::StopOrStep); // stop
+    program->nextFrame();
     const std::int64_t stoppedAt = program->state().timeIndex;
     const auto stoppedFrame = program->frame().ops();
 
     for (const int value : {255, 128, 200, 255}) {
-        program->controls().vscroll1 = value;
-        program->tick();
+        program->setValue(Action::SlideBar, value);
+        program->nextFrame();
         EXPECT_EQ(program->frame().ops(), stoppedFrame) << "bar at " << value;
     }
     EXPECT_EQ(program->state().timeIndex, stoppedAt);
     // Only the last value, limited against the sample below, enters.
     EXPECT_EQ(program->sliderSamples().sample(stoppedAt + 320), 30);
 
-    program->click("Command4"); // resume
+    program->perform(Action::Resume);
     for (int i = 0; i < 20; ++i)
-        program->tick();
+        program->nextFrame();
     EXPECT_NEAR(particleDisplacement(*program, 1), (128.0 - 30) / 128 * 1.4, tolerance);
 }
 
@@ -512,13 +512,13 @@ TEST(ReflectionTime, WrapsAtTheProgramsTimeLimit)
         SCOPED_TRACE(row.name);
         auto program = makeProgram(row.program);
         if (row.direction == -1)
-            program->click("Command5");
+            program->perform(Action::Reverse);
         program->state().timeIndex = row.from;
         if (row.singleStep) {
-            program->click("Command3"); // stop
-            program->click("Command3"); // one step
+            program->perform(Action::StopOrStep); // stop
+            program->perform(Action::StopOrStep); // one step
         } else {
-            program->tick();
+            program->nextFrame();
         }
         EXPECT_EQ(program->state().timeIndex, row.to);
     }
@@ -528,14 +528,14 @@ TEST(Ondel10Reflection, MediumComesToRestInOneFrameAtTheWrap)
 {
     auto program = ondel10With();
     program->state().timeIndex = 31000;
-    program->controls().vscroll1 = 0;
+    program->setValue(Action::SlideBar, 0);
     for (int i = 0; i < 500; ++i)
-        program->tick();
+        program->nextFrame();
     ASSERT_EQ(program->state().timeIndex, 31500);
     for (int i = 1; i <= 9; ++i)
         EXPECT_GT(particleDisplacement(*program, i), 1) << "particle " << i;
 
-    program->tick();
+    program->nextFrame();
     ASSERT_EQ(program->state().timeIndex, 0);
     for (int i = 1; i <= 9; ++i)
         EXPECT_EQ(particleDisplacement(*program, i), 0) << "particle " << i;
@@ -555,14 +555,14 @@ TEST(ReflectionTrace, OldestTracePointKeepsFractionsOfATwip)
     const PulseFile file(samples);
     auto ondel9 = ondel9With(file);
     auto ondel10 = ondel10With();
-    ondel10->controls().vscroll1 = 98;
+    ondel10->setValue(Action::SlideBar, 98);
     for (Demonstrator *program : {static_cast<Demonstrator *>(ondel9.get()), static_cast<Demonstrator *>(ondel10.get())}) {
-        program->click("Option3");
+        program->perform(Action::TraceGreen);
         for (int i = 0; i < 400; ++i)
-            program->tick();
-        program->click("Command8");
+            program->nextFrame();
+        program->perform(Action::ToggleTrace);
         for (int i = 0; i < 3; ++i)
-            program->tick();
+            program->nextFrame();
         const WindowState &state = program->state();
         EXPECT_NE(state.ytPrevY1, std::nearbyint(state.ytPrevY1));
         EXPECT_EQ(state.ytPrevY3, state.ytPrevY1);
@@ -579,16 +579,16 @@ TEST(ReflectionBounds, NoReadLeavesTheStoreAcrossTheWrapBothWays)
     const std::pair<Demonstrator *, std::int64_t> programs[] = {{ondel9.get(), 2880}, {ondel10.get(), 31500}};
     for (const auto &[program, limit] : programs) {
         program->state().timeIndex = 0;
-        program->click("Command8");
-        program->click("Command8");
+        program->perform(Action::ToggleTrace);
+        program->perform(Action::ToggleTrace);
         program->state().timeIndex = 1;
-        program->click("Command8");
+        program->perform(Action::ToggleTrace);
         program->state().timeIndex = limit - 400;
         for (int i = 0; i < 800; ++i)
-            program->tick();
-        program->click("Command5");
+            program->nextFrame();
+        program->perform(Action::Reverse);
         for (int i = 0; i < 800; ++i)
-            program->tick();
+            program->nextFrame();
     }
     EXPECT_EQ(ondel9->forwardPulse().outOfRangeReads(), 0);
     EXPECT_EQ(ondel10->sliderSamples().outOfRangeAccesses(), 0);

@@ -1,6 +1,6 @@
+#include "programs/registry.h"
 #include "tests/soak/soak_checks.h"
 #include "tests/soak/soak_run.h"
-#include "tools/catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -48,15 +48,17 @@ TEST_P(Soak, RandomInputKeepsEveryInvariant)
                                << " core_tests --gtest_filter=AllPrograms/Soak.RandomInputKeepsEveryInvariant/"
                                << GetParam();
 
-    // A run long enough reaches every handler, and a program that reads
+    // A run long enough reaches every action, and a program that reads
     // files both loads and refuses some.
     if (events >= 5000) {
+        bool readsFiles = false;
         for (const ControlSpec &control : program->layout().controls) {
             if (control.kind == ControlKind::Button || control.kind == ControlKind::Option) {
                 EXPECT_TRUE(f.clicked.contains(control.name)) << control.name << " never clicked";
             }
+            readsFiles |= control.action == Action::LoadPulse;
         }
-        if (program->layout().find("Command9")) {
+        if (readsFiles) {
             EXPECT_GT(f.loads, 0);
             EXPECT_GT(f.refusals, 0);
         }
@@ -79,11 +81,12 @@ TEST(SoakChecks, CatchABrokenStateOrFrame)
     };
     const Row rows[] = {
         {"untouched", nullptr, nullptr, ""},
-        {"time moved behind the handlers' back", [](WindowState &s) { s.timeIndex = 5; }, nullptr, "expected 0"},
+        {"time moved behind the actions' back", [](WindowState &s) { s.timeIndex = 5; }, nullptr, "expected 0"},
         {"trace column past the last", [](WindowState &s) { s.ytColumn = 97; }, nullptr, "ytColumn"},
         {"picture shown without the trace", [](WindowState &s) { s.pictureVisible = true; }, nullptr, "Picture1"},
         {"running against the direction", [](WindowState &s) { s.runStep = -1; }, nullptr, "runStep"},
-        {"y-x mode beyond form A's", [](WindowState &s) { s.yxMode = 4; }, nullptr, "yxMode"},
+        {"y-x mode of the standing-wave programs", [](WindowState &s) { s.yxMode = CurveMode::Dense; }, nullptr,
+         "yxMode"},
         {"trace history not finite", [](WindowState &s) { s.ytPrevY2 = nan; }, nullptr, "history"},
         {"timer faster than the bar allows", [](WindowState &s) { s.timerInterval = 0; }, nullptr, "timer"},
         {"particle at infinity", nullptr, [](DrawList &d) { d.circle({1200, infinity}, 300, 0, 0); }, "not finite"},
@@ -115,37 +118,38 @@ TEST(SoakChecks, CatchABrokenStateOrFrame)
     EXPECT_TRUE(soak::primitivesFault(crowded.ops(), soak::mostPrimitivesPerFrame));
 }
 
-// The soak's time model against the handlers, on the edges that matter.
+// The soak's time model against the actions, on the edges that matter.
 TEST(SoakChecks, FollowTimeThroughWrapsStepsAndLoads)
 {
+    constexpr std::optional<std::int64_t> unbounded;
     struct Row {
         const char *name;
-        Timeline timeline;
+        std::optional<std::int64_t> timeLimit;
         std::int64_t start;
         int runStep, direction;
-        const char *control; // nullptr: a tick
+        std::optional<Action> click; // none: a tick
         bool loaded;
         std::int64_t expected;
     };
     const Row rows[] = {
-        {"form A tick past the limit wraps to 0", {HandlerForm::A, 2880}, 2880, 1, 1, nullptr, false, 0},
-        {"form A tick below 0 wraps to the limit", {HandlerForm::A, 31500}, 0, -1, -1, nullptr, false, 31500},
-        {"form B runs on", {HandlerForm::B, 2880}, 2880, 1, 1, nullptr, false, 2881},
-        {"form B goes negative", {HandlerForm::B, 2880}, 0, -1, -1, nullptr, false, -1},
-        {"stopped tick stays", {HandlerForm::A, 2880}, 7, 0, -1, nullptr, false, 7},
-        {"single step backward", {HandlerForm::A, 2880}, 7, 0, -1, "Command3", false, 6},
-        {"stopping does not step", {HandlerForm::A, 2880}, 7, 1, 1, "Command3", false, 7},
-        {"a load restarts time", {HandlerForm::A, 2880}, 7, 1, 1, "Command9", true, 0},
-        {"a refused load keeps it", {HandlerForm::A, 2880}, 7, 1, 1, "Command9", false, 7},
+        {"bounded tick past the limit wraps to 0", 2880, 2880, 1, 1, std::nullopt, false, 0},
+        {"bounded tick below 0 wraps to the limit", 31500, 0, -1, -1, std::nullopt, false, 31500},
+        {"free clock runs on", unbounded, 2880, 1, 1, std::nullopt, false, 2881},
+        {"free clock goes negative", unbounded, 0, -1, -1, std::nullopt, false, -1},
+        {"stopped tick stays", 2880, 7, 0, -1, std::nullopt, false, 7},
+        {"single step backward", 2880, 7, 0, -1, Action::StopOrStep, false, 6},
+        {"stopping does not step", 2880, 7, 1, 1, Action::StopOrStep, false, 7},
+        {"a load restarts time", 2880, 7, 1, 1, Action::LoadPulse, true, 0},
+        {"a refused load keeps it", 2880, 7, 1, 1, Action::LoadPulse, false, 7},
     };
     for (const Row &row : rows) {
         WindowState before;
         before.timeIndex = row.start;
         before.runStep = row.runStep;
         before.direction = row.direction;
-        soak::ExpectedTime time(row.timeline, row.start);
-        if (row.control)
-            time.click(row.control, before, row.loaded);
+        soak::ExpectedTime time(row.timeLimit, row.start);
+        if (row.click)
+            time.click(*row.click, before, row.loaded);
         else
             time.tick(before);
         EXPECT_EQ(time.value(), row.expected) << row.name;

@@ -4,6 +4,8 @@
 
 #include "shell/render.h"
 #include "tests/support/primitive_printing.h"
+#include "shell/session.h"
+#include "tests/support/programs.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -144,9 +146,9 @@ TEST(SpeakerSettings, PhaseAndOrientationButtonsCycleThroughFourStates)
     for (const Row &row : rows) {
         SpeakerSettings speakers{123.5, 6.175f, row.phase, static_cast<std::int16_t>(row.rearSign)};
         if (row.button == Button::Phase)
-            Command6_Click(speakers);
+            togglePhase(speakers);
         else
-            Command10_Click(speakers);
+            flipRearFaces(speakers);
         const char *name = row.button == Button::Phase ? "同相逆相" : "スピーカ向き";
         EXPECT_EQ(speakers.rearSign, row.expectedRearSign) << name << " from " << row.rearSign << "," << row.phase;
         EXPECT_EQ(speakers.speaker2Phase, row.expectedPhase) << name << " from " << row.rearSign << "," << row.phase;
@@ -188,7 +190,7 @@ TEST(SpeakerSettings, SeparationTextPlacesTheSecondSpeaker)
 }
 
 // A signal file of `firstColumn` (second column 0) in `dir`; returns the
-// base name as it belongs in Text1.
+// base name as it is typed into the file name box.
 std::string writeSignal(const test_support::TempDir &dir, const std::vector<float> &firstColumn)
 {
     std::ostringstream csv;
@@ -197,13 +199,15 @@ std::string writeSignal(const test_support::TempDir &dir, const std::vector<floa
     return dir.writePulseFile("signal", csv.str());
 }
 
-// ondel15 with `separation` in Text2 and run pressed for `signal`.
+std::unique_ptr<SpeakerDemonstrator> ondel15() { return test_support::openProgram<SpeakerDemonstrator>("ondel15"); }
+
+// ondel15 with `separation` typed in and run pressed for `signal`.
 std::unique_ptr<SpeakerDemonstrator> loadedProgram(const std::string &separation, const std::string &signal)
 {
-    auto program = std::make_unique<SpeakerDemonstrator>();
-    program->controls().text1 = signal;
-    program->controls().text2 = separation;
-    program->click("Command9");
+    auto program = ondel15();
+    program->setText(Action::PulseFileName, signal);
+    program->setText(Action::Separation, separation);
+    program->perform(Action::LoadPulse);
     return program;
 }
 
@@ -211,7 +215,7 @@ TEST(SpeakerProgram, RunTakesTheSeparationOverEvenWhenTheFileFails)
 {
     struct Row {
         const char *name;
-        std::string text1;
+        std::string fileName;
         double position;
         bool loads;
     };
@@ -222,13 +226,14 @@ TEST(SpeakerProgram, RunTakesTheSeparationOverEvenWhenTheFileFails)
         {"missing file", "/nonexistent-folder/ren80", 160, false},
     };
     for (const Row &row : rows) {
-        SpeakerDemonstrator program;
-        EXPECT_EQ(program.speakers().speaker2Position, 200) << row.name << ": Form_Load takes the default over";
-        program.click("Command10");
+        const auto window = ondel15();
+        SpeakerDemonstrator &program = *window;
+        EXPECT_EQ(program.speakers().speaker2Position, 200) << row.name << ": the window opens with the default";
+        program.perform(Action::FlipRearFaces);
         program.state().timeIndex = 77;
-        program.controls().text1 = row.text1;
-        program.controls().text2 = "100";
-        program.click("Command9");
+        program.setText(Action::PulseFileName, row.fileName);
+        program.setText(Action::Separation, "100");
+        program.perform(Action::LoadPulse);
         EXPECT_EQ(program.speakers().speaker2Position, row.position) << row.name;
         EXPECT_EQ(program.speakers().speaker2Particle, 8.0f) << row.name;
         EXPECT_EQ(program.speakers().rearSign, -1) << row.name << ": run keeps the orientation";
@@ -241,10 +246,11 @@ TEST(SpeakerProgram, RunTakesTheSeparationOverEvenWhenTheFileFails)
 
 TEST(SpeakerProgram, SpeakerButtonsAreWiredToTheirControls)
 {
-    SpeakerDemonstrator program;
-    ASSERT_TRUE(program.click("Command6"));
+    const auto window = ondel15();
+    SpeakerDemonstrator &program = *window;
+    ASSERT_TRUE(clickControl(program, "Command6"));
     EXPECT_EQ(program.speakers().speaker2Phase, -1);
-    ASSERT_TRUE(program.click("Command10"));
+    ASSERT_TRUE(clickControl(program, "Command10"));
     EXPECT_EQ(program.speakers().speaker2Phase, 1);
     EXPECT_EQ(program.speakers().rearSign, -1);
 }
@@ -293,12 +299,13 @@ TEST(SpeakerFrame, TransverseRowPicksOutTheSpeakerParticles)
         {"100", {8200, 8200}, {3200, 3200}, 13},
     };
     for (const Row &row : rows) {
-        SpeakerDemonstrator program;
-        program.controls().text2 = row.separation;
-        program.controls().text1 = "/nonexistent-folder/ren80";
-        program.click("Command9");
-        program.click("Command1");
-        program.tick();
+        const auto window = ondel15();
+        SpeakerDemonstrator &program = *window;
+        program.setText(Action::Separation, row.separation);
+        program.setText(Action::PulseFileName, "/nonexistent-folder/ren80");
+        program.perform(Action::LoadPulse);
+        program.perform(Action::ToggleTransverse);
+        program.nextFrame();
         const auto circles = particles(program.frame());
         EXPECT_EQ(centresX(withFill(circles, colour::magenta)), row.magenta) << row.separation;
         EXPECT_EQ(centresX(withFill(circles, colour::green)), row.green) << row.separation;
@@ -327,14 +334,15 @@ TEST(SpeakerFrame, LongitudinalRowMarksTheSpeakersNeighbours)
         {"second speaker at particle 15", "240", true, {2200, 4200, 14200}, {}, 13},
     };
     for (const Row &row : rows) {
-        SpeakerDemonstrator program;
-        program.controls().text2 = row.separation;
-        program.controls().text1 = "/nonexistent-folder/ren80";
-        program.click("Command9");
+        const auto window = ondel15();
+        SpeakerDemonstrator &program = *window;
+        program.setText(Action::Separation, row.separation);
+        program.setText(Action::PulseFileName, "/nonexistent-folder/ren80");
+        program.perform(Action::LoadPulse);
         if (row.invertRear)
-            program.click("Command10");
-        program.click("Command2");
-        program.tick();
+            program.perform(Action::FlipRearFaces);
+        program.perform(Action::ToggleLongitudinal);
+        program.nextFrame();
         const auto circles = particles(program.frame());
         std::vector<double> yellow, speakers;
         for (const CircleOp &c : circles) {
@@ -369,9 +377,9 @@ TEST(SpeakerFrame, SpeakerCirclesPartOnlyWhenTheRearsAreInverted)
     for (const Row &row : rows) {
         auto program = loadedProgram("140", signal);
         if (row.invertRear)
-            program->click("Command10");
-        program->click("Command1");
-        program->tick();
+            program->perform(Action::FlipRearFaces);
+        program->perform(Action::ToggleTransverse);
+        program->nextFrame();
         const auto green = withFill(particles(program->frame()), colour::green);
         ASSERT_EQ(green.size(), 2u) << row.name;
         EXPECT_EQ(green[0].centre.y, row.front) << row.name;
@@ -396,11 +404,12 @@ TEST(SpeakerFrame, MidpointMarkersStandHalfwayBetweenTheSpeakers)
     };
     const Row rows[] = {{"140", 6700}, {"100", 5700}, {"150", 6950}, {"0", 3200}, {"-40", 2200}, {"600", 18200}};
     for (const Row &row : rows) {
-        SpeakerDemonstrator program;
-        program.controls().text2 = row.separation;
-        program.controls().text1 = "/nonexistent-folder/ren80";
-        program.click("Command9");
-        program.tick();
+        const auto window = ondel15();
+        SpeakerDemonstrator &program = *window;
+        program.setText(Action::Separation, row.separation);
+        program.setText(Action::PulseFileName, "/nonexistent-folder/ren80");
+        program.perform(Action::LoadPulse);
+        program.nextFrame();
         const auto drawn = lines(program.frame());
         ASSERT_EQ(drawn.size(), 5u) << row.separation << ": three axes and two markers";
         EXPECT_EQ(drawn[3], (LineOp{{row.x, 2800}, {row.x, 3200}, colour::black})) << row.separation;
@@ -421,10 +430,10 @@ TEST(SpeakerFrame, AbsurdSeparationsKeepTheFrameFinite)
     const std::string signal = writeSignal(dir, std::vector<float>(3200, 0.5f));
     for (const std::string &separation : separations) {
         auto program = loadedProgram(separation, signal);
-        for (const char *control : {"Command1", "Command2", "Command8"})
-            program->click(control);
+        for (const Action action : {Action::ToggleTransverse, Action::ToggleLongitudinal, Action::ToggleTrace})
+            program->perform(action);
         for (int tick = 0; tick < 300; ++tick)
-            program->tick();
+            program->nextFrame();
         const std::string name = separation.substr(0, 20);
         for (const Primitive &op : program->frame().ops()) {
             if (const auto *line = std::get_if<LineOp>(&op)) {
@@ -447,26 +456,27 @@ TEST(SpeakerFrame, TraceStandsStillOnASpeakerParticle)
     struct Row {
         const char *name;
         std::string separation;
-        const char *tracedOption; // Option3 green = particle 1, Option4 red = 6
+        Action traced; // green: particle 1, red: particle 6
         bool advances;
     };
     const Row rows[] = {
-        {"particle 6, ordinary", "140", "Option4", true},
-        {"particle 6 is the second speaker", "60", "Option4", false},
-        {"particle 1, ordinary", "140", "Option3", true},
-        {"particle 1 is the second speaker", "-40", "Option3", false},
-        {"particle 1 next to a speaker between particles", "-30", "Option3", true},
+        {"particle 6, ordinary", "140", Action::TraceRed, true},
+        {"particle 6 is the second speaker", "60", Action::TraceRed, false},
+        {"particle 1, ordinary", "140", Action::TraceGreen, true},
+        {"particle 1 is the second speaker", "-40", Action::TraceGreen, false},
+        {"particle 1 next to a speaker between particles", "-30", Action::TraceGreen, true},
     };
     for (const Row &row : rows) {
-        SpeakerDemonstrator program;
-        program.controls().text2 = row.separation;
-        program.controls().text1 = "/nonexistent-folder/ren80";
-        program.click("Command9");
-        program.click(row.tracedOption);
-        program.click("Command1");
-        program.click("Command8");
+        const auto window = ondel15();
+        SpeakerDemonstrator &program = *window;
+        program.setText(Action::Separation, row.separation);
+        program.setText(Action::PulseFileName, "/nonexistent-folder/ren80");
+        program.perform(Action::LoadPulse);
+        program.perform(row.traced);
+        program.perform(Action::ToggleTransverse);
+        program.perform(Action::ToggleTrace);
         program.takePictureOps();
-        program.tick();
+        program.nextFrame();
         EXPECT_EQ(program.state().ytColumn, row.advances ? 6 : 5) << row.name;
         EXPECT_EQ(program.pendingPictureOps().empty(), !row.advances) << row.name;
     }
@@ -483,7 +493,7 @@ TEST(SpeakerProgram, TraceSeedIsTheSumOfBothSpeakersUnrounded)
     const std::string signal = writeSignal(dir, values);
     auto program = loadedProgram("140", signal);
     program->state().timeIndex = 500;
-    program->click("Command8");
+    program->perform(Action::ToggleTrace);
     const SpeakerWave &wave = program->wave();
     const auto y = [&](int t) { return double{pulse_frame::transverseY(wave.displacement(t, 120))}; };
     EXPECT_EQ(program->state().ytPrevY1, y(500));
@@ -506,12 +516,13 @@ TEST(SpeakerProgram, DefaultToneShowsInPhaseAndAntiPhaseApart)
     };
     const Row rows[] = {{"in phase", false, 1.0f, 1.0f}, {"anti-phase", true, 0.0f, 0.0f}};
     for (const Row &row : rows) {
-        SpeakerDemonstrator program;
-        program.controls().text1 = std::string(ONDEL_DATA_DIR) + "/" + program.controls().text1;
-        program.click("Command9");
+        const auto window = ondel15();
+        SpeakerDemonstrator &program = *window;
+        program.setText(Action::PulseFileName, std::string(ONDEL_DATA_DIR) + "/" + program.inputs().pulseFileName);
+        program.perform(Action::LoadPulse);
         ASSERT_FALSE(program.takeMessage()) << row.name;
         if (row.antiPhase)
-            program.click("Command6");
+            program.perform(Action::TogglePhase);
         const SpeakerWave &wave = program.wave();
         const auto amplitude = [&](int x) {
             float largest = 0;

@@ -1,4 +1,5 @@
 #include "standing/standing_demonstrator.h"
+#include "tests/support/programs.h"
 
 #include <gtest/gtest.h>
 
@@ -10,27 +11,38 @@
 namespace ondel {
 namespace {
 
-// The wave written out afresh, so that the engine's literals are checked
-// rather than reused: 20 / 12 x 3.14, 133.333 and 6.6667.
-double expectedSine(const StandingConfig &config, double t, int particle)
-{
-    const double spatial =
-        config.particlePhase == ParticlePhase::ParticleNumber ? particle / 6.6667 : 20.0 * particle / 133.333;
-    return std::sin(20.0 / 12.0 * 3.14 * (t / config.timeDivisor - spatial));
-}
-double expectedForwardY(const StandingConfig &config, double t, int particle)
-{
-    return 2000 - 1000 * expectedSine(config, t, particle);
-}
-
+// Each program's wave as it is meant to be: its time divisor, how it puts a
+// particle into the phase, and how many ticks the forward wave takes to move
+// one particle on.
 struct Program {
     std::string name;
-    StandingConfig config;
-    int ticksPerSpacing; // the forward wave moves one particle in this many ticks
+    int timeDivisor;
+    ParticlePhase particlePhase;
+    int ticksPerSpacing;
 };
 
-const std::vector<Program> programs{
-    {"ondel3", ondel3Config, 3}, {"ondel3a", ondel3aConfig, 3}, {"ondel5", ondel5Config, 6}, {"ondel5a", ondel5aConfig, 3}};
+const std::vector<Program> programs{{"ondel3", 20, ParticlePhase::ParticleNumber, 3},
+                                    {"ondel3a", 20, ParticlePhase::DataPosition, 3},
+                                    {"ondel5", 40, ParticlePhase::ParticleNumber, 6},
+                                    {"ondel5a", 20, ParticlePhase::DataPosition, 3}};
+
+// The wave written out afresh, so that the engine's literals are checked
+// rather than reused: 20 / 12 x 3.14, 133.333 and 6.6667.
+double expectedSine(const Program &program, double t, int particle)
+{
+    const double spatial =
+        program.particlePhase == ParticlePhase::ParticleNumber ? particle / 6.6667 : 20.0 * particle / 133.333;
+    return std::sin(20.0 / 12.0 * 3.14 * (t / program.timeDivisor - spatial));
+}
+double expectedForwardY(const Program &program, double t, int particle)
+{
+    return 2000 - 1000 * expectedSine(program, t, particle);
+}
+
+std::unique_ptr<StandingDemonstrator> openStanding(const std::string &name)
+{
+    return test_support::openProgram<StandingDemonstrator>(name);
+}
 
 template <class Op> std::vector<Op> opsOf(const std::vector<Primitive> &ops)
 {
@@ -54,7 +66,7 @@ std::vector<CircleOp> particlesAt(StandingDemonstrator &program, std::int64_t t)
 {
     program.state().runStep = 0;
     program.state().timeIndex = t;
-    program.tick();
+    program.nextFrame();
     return circlesOf(program.frame(), 300);
 }
 
@@ -65,16 +77,17 @@ TEST(StandingPrograms, OpenWithTheirWindowTimerAndDefaults)
                         {{240, 3240, 11895, 2895}, 11880, 20}, {{120, 3240, 11775, 2895}, 15240, 20}};
     for (std::size_t k = 0; k < programs.size(); ++k) {
         SCOPED_TRACE(programs[k].name);
-        const StandingDemonstrator program(programs[k].config);
+        const auto window = openStanding(programs[k].name);
+        StandingDemonstrator &program = *window;
         EXPECT_EQ(program.layout().clientWidth, rows[k].clientWidth);
         EXPECT_EQ(program.layout().clientHeight, 6360);
         EXPECT_EQ(program.layout().find("Picture1")->rect, rows[k].picture);
         EXPECT_EQ(program.layout().find("HScroll1")->range.value, rows[k].interval);
         EXPECT_EQ(program.state().timerInterval, rows[k].interval);
         EXPECT_EQ(program.layout().find("Command6")->caption, "定常波");
-        EXPECT_EQ(program.state().transverseShown, 1);
-        EXPECT_EQ(program.state().yxMode, 0);
-        EXPECT_EQ(program.standingWaveOn(), 0);
+        EXPECT_TRUE(program.state().transverseShown);
+        EXPECT_EQ(program.state().yxMode, CurveMode::Off);
+        EXPECT_FALSE(program.standingWaveOn());
     }
 }
 
@@ -82,7 +95,8 @@ TEST(StandingWave, ForwardWaveStartsInItsShapeAndMovesOneParticlePerSpacingTime)
 {
     for (const Program &p : programs) {
         SCOPED_TRACE(p.name);
-        StandingDemonstrator program(p.config);
+        const auto window = openStanding(p.name);
+        StandingDemonstrator &program = *window;
         const auto start = particlesAt(program, 0);
         ASSERT_EQ(start.size(), 15u);
         for (int i : {2, 10})
@@ -91,11 +105,11 @@ TEST(StandingWave, ForwardWaveStartsInItsShapeAndMovesOneParticlePerSpacingTime)
             EXPECT_NEAR(start[i - 1].centre.y, 1000, 0.05) << i;
         EXPECT_NEAR(start[3].centre.y, 2001.6, 0.05); // 3.14 is not quite pi
         for (int i = 1; i <= 15; ++i)
-            EXPECT_DOUBLE_EQ(start[i - 1].centre.y, expectedForwardY(p.config, 0, i)) << i;
+            EXPECT_DOUBLE_EQ(start[i - 1].centre.y, expectedForwardY(p, 0, i)) << i;
 
         program.state().runStep = 1;
         for (int k = 0; k < p.ticksPerSpacing; ++k)
-            program.tick();
+            program.nextFrame();
         const auto later = circlesOf(program.frame(), 300);
         EXPECT_NEAR(later[2].centre.y, 3000, 0.05);
         for (int i = 1; i < 15; ++i)
@@ -107,10 +121,11 @@ TEST(StandingWave, NodesStayAndAntinodesSwingFully)
 {
     for (const Program &p : programs) {
         SCOPED_TRACE(p.name);
-        StandingDemonstrator program(p.config);
+        const auto window = openStanding(p.name);
+        StandingDemonstrator &program = *window;
         const auto forwardAtStart = particlesAt(program, 0);
-        program.click("Command6");
-        program.click("Command2"); // the longitudinal row too, on its own axis
+        program.perform(Action::ToggleStandingWave);
+        program.perform(Action::ToggleLongitudinal); // the longitudinal row too, on its own axis
         const int period = 8 * p.ticksPerSpacing;
         double nodeSwing = 0, nodeShift = 0;
         std::vector<double> antinodeSwing(15, 0), antinodeShift(15, 0);
@@ -149,22 +164,27 @@ TEST(StandingWave, NodesStayAndAntinodesSwingFully)
 
 TEST(StandingWave, ArrowsShowTheDirectionOfTheTravellingWaveOnly)
 {
-    struct Row { const char *name; std::vector<const char *> clicks; std::vector<double> arrowRows; double tip; };
+    using A = Action;
+    struct Row { const char *name; std::vector<Action> clicks; std::vector<double> arrowRows; double tip; };
     const Row rows[] = {
         {"forward", {}, {1000}, 8700},
-        {"backward", {"Command5"}, {1000}, 7500},
-        {"longitudinal on own axis", {"Command2"}, {1000, 5000}, 8700},
-        {"longitudinal on transverse axis", {"Command2", "Option2"}, {1000}, 8700},
-        {"standing", {"Command2", "Command6"}, {}, 0},
-        {"standing backward", {"Command5", "Command6"}, {}, 0},
-        {"standing and back, stopped backward", {"Command6", "Command3", "Command5", "Command6"}, {1000}, 7500},
+        {"backward", {A::Reverse}, {1000}, 7500},
+        {"longitudinal on own axis", {A::ToggleLongitudinal}, {1000, 5000}, 8700},
+        {"longitudinal on transverse axis", {A::ToggleLongitudinal, A::RowsOverlaid}, {1000}, 8700},
+        {"standing", {A::ToggleLongitudinal, A::ToggleStandingWave}, {}, 0},
+        {"standing backward", {A::Reverse, A::ToggleStandingWave}, {}, 0},
+        {"standing and back, stopped backward",
+         {A::ToggleStandingWave, A::StopOrStep, A::Reverse, A::ToggleStandingWave},
+         {1000},
+         7500},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
-        StandingDemonstrator program(ondel3Config);
-        for (const char *control : row.clicks)
-            program.click(control);
-        program.tick();
+        const auto window = openStanding("ondel3");
+        StandingDemonstrator &program = *window;
+        for (const Action action : row.clicks)
+            program.perform(action);
+        program.nextFrame();
         const auto lines = opsOf<LineOp>(program.frame().ops());
         ASSERT_EQ(lines.size(), 3 + 3 * row.arrowRows.size());
         for (std::size_t k = 0; k < row.arrowRows.size(); ++k) {
@@ -184,11 +204,12 @@ TEST(StandingWave, CurveIsCoarseOnlyWhileRunningForward)
                         {"coarse stopped", 2, 0, 300}, {"coarse backward", 2, -1, 300}, {"off again", 3, 1, 0}};
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
-        StandingDemonstrator program(ondel5Config);
+        const auto window = openStanding("ondel5");
+        StandingDemonstrator &program = *window;
         for (int k = 0; k < row.yxClicks; ++k)
-            program.click("Command7");
+            program.perform(Action::NextCurveMode);
         program.state().runStep = row.runStep;
-        program.tick();
+        program.nextFrame();
         const auto dots = circlesOf(program.frame(), 40);
         ASSERT_EQ(dots.size(), row.dots);
         if (row.dots == 15) {
@@ -203,10 +224,11 @@ TEST(StandingWave, CurvePassesThroughTheParticles)
     for (const Program &p : programs)
         for (int standing : {0, 1}) {
             SCOPED_TRACE(p.name + (standing ? " standing" : " travelling"));
-            StandingDemonstrator program(p.config);
-            program.click("Command7");
+            const auto window = openStanding(p.name);
+            StandingDemonstrator &program = *window;
+            program.perform(Action::NextCurveMode);
             if (standing)
-                program.click("Command6");
+                program.perform(Action::ToggleStandingWave);
             for (std::int64_t t : {-7, 0, 5, 13}) {
                 const auto particles = particlesAt(program, t);
                 const auto dots = circlesOf(program.frame(), 40);
@@ -227,9 +249,10 @@ TEST(StandingWave, ParticleColoursInBothRows)
                         {2, colour::blue, colour::cyan, colour::blue},
                         {15, colour::blue, colour::cyan, colour::blue}};
     for (int separate : {1, 0}) {
-        StandingDemonstrator program(ondel3aConfig);
-        program.click("Command2");
-        program.click(separate ? "Option1" : "Option2");
+        const auto window = openStanding("ondel3a");
+        StandingDemonstrator &program = *window;
+        program.perform(Action::ToggleLongitudinal);
+        program.perform(separate ? Action::RowsSeparate : Action::RowsOverlaid);
         const auto all = particlesAt(program, 4);
         for (const Row &row : rows) {
             const CircleOp &across = all[2 * row.particle - 2];
@@ -245,10 +268,10 @@ TEST(StandingWave, ParticleColoursInBothRows)
 
 // One update of the y-t picture as the class sees it: erase the last marker,
 // the new one, and the newest segments, all at picture y = window y - 600.
-std::vector<Primitive> expectedUpdate(const StandingConfig &config, int column, double y, double prev1, double prev2,
+std::vector<Primitive> expectedUpdate(const TraceConfig &config, int column, double y, double prev1, double prev2,
                                       double prev3)
 {
-    const double w = config.ytColumnWidth;
+    const double w = config.columnWidth;
     const auto at = [&](int c, double windowY) { return Point{w * c, windowY - 600}; };
     std::vector<Primitive> ops{LineWidthOp{4},
                                LineOp{{200, 1400}, {12000, 1400}},
@@ -259,7 +282,7 @@ std::vector<Primitive> expectedUpdate(const StandingConfig &config, int column, 
                                CircleOp{at(column, y), 200, colour::red, colour::red},
                                LineOp{at(column - 1, prev1), at(column, y)},
                                LineOp{at(column - 2, prev2), at(column - 1, prev1)}};
-    if (config.ytHistoryDepth == 3)
+    if (config.historyDepth == 3)
         ops.push_back(LineOp{at(column - 3, prev3), at(column - 2, prev2)});
     return ops;
 }
@@ -268,20 +291,22 @@ TEST(StandingTrace, UpdateDrawsMarkerAndSegmentsWithTheOldestPointRounded)
 {
     for (const Program &p : programs) {
         SCOPED_TRACE(p.name);
-        StandingDemonstrator program(p.config);
-        program.click("Command8");
+        const auto window = openStanding(p.name);
+        StandingDemonstrator &program = *window;
+        program.perform(Action::ToggleTrace);
         const auto seed = program.takePictureOps();
         ASSERT_EQ(seed.size(), 4u);
         EXPECT_EQ(seed[2], Primitive(LineOp{{200, 1400}, {11500, 1400}}));
         for (int k = 0; k < 2; ++k)
-            program.tick();
+            program.nextFrame();
         program.takePictureOps();
-        program.tick(); // t = 3, column 7
+        program.nextFrame(); // t = 3, column 7
 
-        const auto y = [&](int t) { return expectedForwardY(p.config, t, 6); };
-        const bool deep = p.config.ytHistoryDepth == 3;
+        const auto y = [&](int t) { return expectedForwardY(p, t, 6); };
+        const bool deep = program.traceConfig().historyDepth == 3;
         const double prev2 = deep ? y(1) : std::nearbyint(y(1));
-        EXPECT_EQ(program.takePictureOps(), expectedUpdate(p.config, 7, y(3), y(2), prev2, std::nearbyint(y(0))));
+        EXPECT_EQ(program.takePictureOps(),
+                  expectedUpdate(program.traceConfig(), 7, y(3), y(2), prev2, std::nearbyint(y(0))));
         EXPECT_EQ(program.state().ytColumn, 8);
         EXPECT_NE(y(1), std::nearbyint(y(1))); // the rounding matters here
     }
@@ -291,23 +316,25 @@ TEST(StandingTrace, WrapsToColumnOneAfterItsColumnCount)
 {
     for (const Program &p : programs) {
         SCOPED_TRACE(p.name);
-        StandingDemonstrator program(p.config);
-        program.click("Command8");
-        const int count = p.config.ytColumnCount;
+        const auto window = openStanding(p.name);
+        StandingDemonstrator &program = *window;
+        program.perform(Action::ToggleTrace);
+        const int count = program.traceConfig().columnCount;
         for (int cycle = 0; cycle < 2; ++cycle) {
             // From column 5 to the last; then, with the point at column 1,
             // a whole round of `count` points.
             for (int k = 0; k < (cycle == 0 ? count - 4 : count - 1); ++k)
-                program.tick();
+                program.nextFrame();
             ASSERT_EQ(program.state().ytColumn, 1);
             const double lastY = program.state().ytPrevY1;
             program.takePictureOps();
-            program.tick();
+            program.nextFrame();
             const auto ops = program.takePictureOps();
             const auto markers = opsOf<CircleOp>(ops);
             const auto segments = opsOf<LineOp>(ops);
-            ASSERT_EQ(segments.size(), 2u + p.config.ytHistoryDepth);
-            EXPECT_EQ(markers[1].centre, (Point{double(p.config.ytColumnWidth), program.state().ytPrevY1 - 600}));
+            ASSERT_EQ(segments.size(), 2u + program.traceConfig().historyDepth);
+            const double width = program.traceConfig().columnWidth;
+            EXPECT_EQ(markers[1].centre, (Point{width, program.state().ytPrevY1 - 600}));
             EXPECT_EQ(segments[2].from, (Point{0, lastY - 600}));
         }
     }
@@ -317,19 +344,20 @@ TEST(StandingTrace, StartsFromTheForwardWaveWhileTheStandingWaveShows)
 {
     for (const Program &p : programs) {
         SCOPED_TRACE(p.name);
-        StandingDemonstrator program(p.config);
+        const auto window = openStanding(p.name);
+        StandingDemonstrator &program = *window;
         const int quarter = 2 * p.ticksPerSpacing; // the standing wave lies flat
         program.state().timeIndex = quarter - 1;
-        program.click("Option3"); // particle 1; particle 6 is an antinode, where both coincide
-        program.click("Command6");
-        program.click("Command8");
+        program.perform(Action::TraceGreen); // particle 1; particle 6 is an antinode, where both coincide
+        program.perform(Action::ToggleStandingWave);
+        program.perform(Action::ToggleTrace);
         program.takePictureOps();
-        program.tick();
+        program.nextFrame();
         const auto segments = opsOf<LineOp>(program.takePictureOps());
         const auto particles = circlesOf(program.frame(), 300);
-        const double forwardY = expectedForwardY(p.config, quarter - 1, 1);
-        EXPECT_EQ(segments[2].from, (Point{4.0 * p.config.ytColumnWidth, forwardY - 600}));
-        EXPECT_EQ(segments[2].to, (Point{5.0 * p.config.ytColumnWidth, particles[0].centre.y - 600}));
+        const double forwardY = expectedForwardY(p, quarter - 1, 1);
+        EXPECT_EQ(segments[2].from, (Point{4.0 * program.traceConfig().columnWidth, forwardY - 600}));
+        EXPECT_EQ(segments[2].to, (Point{5.0 * program.traceConfig().columnWidth, particles[0].centre.y - 600}));
         EXPECT_NEAR(particles[0].centre.y, 2000, 100);
         EXPECT_GT(std::abs(forwardY - particles[0].centre.y), 500);
     }
@@ -345,36 +373,40 @@ TEST(StandingWave, TimeRunsFreelyPastZeroAndPast32Bits)
     for (const Program &p : programs)
         for (const Row &row : rows) {
             SCOPED_TRACE(p.name + " " + row.name);
-            StandingDemonstrator program(p.config);
+            const auto window = openStanding(p.name);
+            StandingDemonstrator &program = *window;
             program.state().timeIndex = row.start;
             program.state().runStep = row.runStep;
             program.state().direction = row.runStep;
             for (int k = 0; k < row.ticks; ++k)
-                program.tick();
+                program.nextFrame();
             const std::int64_t t = row.start + row.runStep * row.ticks;
             ASSERT_EQ(program.state().timeIndex, t);
             const auto particles = circlesOf(program.frame(), 300);
             for (int i = 1; i <= 15; ++i)
-                EXPECT_NEAR(particles[i - 1].centre.y, expectedForwardY(p.config, double(t), i), 1e-6) << i;
-            program.click("Command3"); // stop
-            program.click("Command3"); // one step on, no wrap
+                EXPECT_NEAR(particles[i - 1].centre.y, expectedForwardY(p, double(t), i), 1e-6) << i;
+            program.perform(Action::StopOrStep); // stop
+            program.perform(Action::StopOrStep); // one step on, no wrap
             EXPECT_EQ(program.state().timeIndex, t + row.runStep);
         }
 }
 
 TEST(StandingWave, SiblingsShowTheSameWave)
 {
-    struct Row { const char *name; StandingConfig a; StandingConfig b; int timeFactorOfA; };
-    const Row rows[] = {{"ondel3 and ondel3a", ondel3Config, ondel3aConfig, 1},
-                        {"ondel5 at twice the ticks of ondel5a", ondel5Config, ondel5aConfig, 2}};
+    struct Row { const char *name; const char *a; const char *b; int timeFactorOfA; };
+    const Row rows[] = {{"ondel3 and ondel3a", "ondel3", "ondel3a", 1},
+                        {"ondel5 at twice the ticks of ondel5a", "ondel5", "ondel5a", 2}};
     for (const Row &row : rows)
         for (int standing : {0, 1}) {
             SCOPED_TRACE(std::string(row.name) + (standing ? " standing" : ""));
-            StandingDemonstrator a(row.a), b(row.b);
+            const auto windowA = openStanding(row.a);
+            const auto windowB = openStanding(row.b);
+            StandingDemonstrator &a = *windowA;
+            StandingDemonstrator &b = *windowB;
             for (StandingDemonstrator *program : {&a, &b}) {
-                program->click("Command2");
+                program->perform(Action::ToggleLongitudinal);
                 if (standing)
-                    program->click("Command6");
+                    program->perform(Action::ToggleStandingWave);
             }
             for (std::int64_t t = -60; t <= 60; t += 7) {
                 const auto inA = particlesAt(a, row.timeFactorOfA * t);

@@ -1,4 +1,5 @@
 #include "shell/render.h"
+#include "tests/support/programs.h"
 #include "tests/support/temp_dir.h"
 #include "travelling/travelling_demonstrator.h"
 
@@ -30,11 +31,16 @@ std::optional<CircleOp> circleAt(const DrawList &frame, double radius, double x,
     return std::nullopt;
 }
 
+std::unique_ptr<TravellingDemonstrator> openTravelling(const std::string &name)
+{
+    return test_support::openProgram<TravellingDemonstrator>(name);
+}
+
 // The frame after stepping the program to `time`.
 const DrawList &frameAt(TravellingDemonstrator &program, std::int64_t time)
 {
     program.state().timeIndex = time - program.state().runStep;
-    program.tick();
+    program.nextFrame();
     return program.frame();
 }
 
@@ -45,11 +51,12 @@ TEST(TravellingWave, ASampleAtIndex320EntersAtTheLeftEnd)
     for (int k = 1; k < 320; ++k)
         file += "0,0\n";
     file += "1,0\n";
-    TravellingDemonstrator program(TravellingDemonstrator::ondel8());
-    program.controls().text1 = dir.writePulseFile("one", file);
-    program.click("Command9");
+    const auto window = openTravelling("ondel8");
+    TravellingDemonstrator &program = *window;
+    program.setText(Action::PulseFileName, dir.writePulseFile("one", file));
+    program.perform(Action::LoadPulse);
     ASSERT_EQ(program.forwardPulse().at(320), 1.0f);
-    program.click("Command1");
+    program.perform(Action::ToggleTransverse);
 
     struct Row {
         std::int64_t time;
@@ -108,25 +115,28 @@ TEST(TravellingWave, IdenticalColumnsDoubleInOndel8Dou)
 
 TEST(TravellingWave, TimeWrapsAt2880BothWays)
 {
-    for (const auto &config : {TravellingDemonstrator::ondel8(), TravellingDemonstrator::ondel8Dou()}) {
-        TravellingDemonstrator program(config);
+    for (const char *name : {"ondel8", "ondel8_dou"}) {
+        SCOPED_TRACE(name);
+        const auto window = openTravelling(name);
+        TravellingDemonstrator &program = *window;
         program.state().timeIndex = 2880;
-        program.tick();
+        program.nextFrame();
         EXPECT_EQ(program.state().timeIndex, 0);
-        program.click("Command5"); // 進行方向: backwards
-        program.tick();
+        program.perform(Action::Reverse); // 進行方向: backwards
+        program.nextFrame();
         EXPECT_EQ(program.state().timeIndex, 2880);
-        program.tick();
+        program.nextFrame();
         EXPECT_EQ(program.state().timeIndex, 2879);
     }
 }
 
 TEST(TravellingWave, BeforeLoadingTheMediumIsAtRest)
 {
-    for (const auto &config : {TravellingDemonstrator::ondel8(), TravellingDemonstrator::ondel8Dou()}) {
-        SCOPED_TRACE(config.defaultFile);
-        TravellingDemonstrator program(config);
-        program.tick();
+    for (const char *name : {"ondel8", "ondel8_dou"}) {
+        SCOPED_TRACE(name);
+        const auto window = openTravelling(name);
+        TravellingDemonstrator &program = *window;
+        program.nextFrame();
         const auto dots = circles(program.frame(), pulse_frame::dotRadius);
         ASSERT_EQ(dots.size(), 900u);
         for (const CircleOp &dot : dots) {
@@ -138,31 +148,33 @@ TEST(TravellingWave, BeforeLoadingTheMediumIsAtRest)
 
 TEST(TravellingWave, AWholeCycleReadsOnlyLoadedIndices)
 {
-    for (const auto &config : {TravellingDemonstrator::ondel8(), TravellingDemonstrator::ondel8Dou()}) {
-        SCOPED_TRACE(config.defaultFile);
-        TravellingDemonstrator program(config);
-        program.click("Command1");
-        program.click("Command8"); // trace seeded at time 0
+    for (const char *name : {"ondel8", "ondel8_dou"}) {
+        SCOPED_TRACE(name);
+        const auto window = openTravelling(name);
+        TravellingDemonstrator &program = *window;
+        program.perform(Action::ToggleTransverse);
+        program.perform(Action::ToggleTrace); // trace seeded at time 0
         for (int tick = 0; tick <= 2881; ++tick)
-            program.tick();
-        program.click("Command8");
+            program.nextFrame();
+        program.perform(Action::ToggleTrace);
         program.state().timeIndex = 1;
-        program.click("Command8"); // seeded at time 1
-        program.click("Command5");
+        program.perform(Action::ToggleTrace); // seeded at time 1
+        program.perform(Action::Reverse);
         for (int tick = 0; tick <= 2881; ++tick)
-            program.tick();
+            program.nextFrame();
         EXPECT_EQ(program.forwardPulse().outOfRangeReads(), 0);
         EXPECT_EQ(program.backwardPulse().outOfRangeReads(), 0);
     }
 }
 
-// The shipped default files, loaded by the name in Text1 as the teacher does.
+// The shipped default files, loaded by the name in the file name box as the
+// teacher does.
 class DefaultFile : public ::testing::Test {
 protected:
     static void load(TravellingDemonstrator &program)
     {
-        program.controls().text1 = std::string(ONDEL_DATA_DIR) + "/" + program.controls().text1;
-        program.click("Command9");
+        program.setText(Action::PulseFileName, std::string(ONDEL_DATA_DIR) + "/" + program.inputs().pulseFileName);
+        program.perform(Action::LoadPulse);
         const auto message = program.takeMessage();
         EXPECT_FALSE(message) << *message;
     }
@@ -180,7 +192,8 @@ protected:
 
 TEST_F(DefaultFile, Pulse160aMeetsWhollyInViewAtParticle8)
 {
-    TravellingDemonstrator program(TravellingDemonstrator::ondel8());
+    const auto window = openTravelling("ondel8");
+    TravellingDemonstrator &program = *window;
     load(program);
     const TravellingWave &wave = program.wave();
     EXPECT_NEAR(wave.displacement(240, 160), 1.6f, 1e-6);
@@ -198,7 +211,8 @@ TEST_F(DefaultFile, Pulse160aMeetsWhollyInViewAtParticle8)
 
 TEST_F(DefaultFile, Dou160AddsUpToOneWholeWave)
 {
-    TravellingDemonstrator program(TravellingDemonstrator::ondel8Dou());
+    const auto window = openTravelling("ondel8_dou");
+    TravellingDemonstrator &program = *window;
     load(program);
     const TravellingWave &wave = program.wave();
     float sumHigh = 0, sumLow = 0, firstLow = 0, secondHigh = 0;

@@ -60,7 +60,7 @@ TEST(TraceSwitch, SeedsTheHistoryFromTheThreeLatestTimes)
         TracedParticle particle;
         particle.yAt = {{100, 2500.25}, {99, 2600.75}, {98, row.oldestY}};
         DrawList picture;
-        Command8_Click(state, pulseTraceConfig(row.oldestRounded), particle.function(), picture);
+        toggleTrace(state, pulseTraceConfig(row.oldestRounded), particle.function(), picture);
         EXPECT_EQ(state.ytColumn, 5) << row.name;
         EXPECT_DOUBLE_EQ(state.ytPrevY1, 2500.25) << row.name;
         EXPECT_DOUBLE_EQ(state.ytPrevY2, 2600.75) << row.name;
@@ -75,7 +75,7 @@ TEST(TraceSwitch, AsksForTimesBeforeZeroWithoutWrapping)
         state.timeIndex = now;
         TracedParticle particle;
         DrawList picture;
-        Command8_Click(state, pulseTraceConfig(true), particle.function(), picture);
+        toggleTrace(state, pulseTraceConfig(true), particle.function(), picture);
         EXPECT_EQ(particle.asked, (std::vector<std::int64_t>{now, now - 1, now - 2})) << "at time " << now;
     }
 }
@@ -87,7 +87,7 @@ TEST(TraceSwitch, OnClearsAndDrawsAxesOffHidesAndKeepsOnAgainRestarts)
     DrawList picture;
     const TraceConfig config = pulseTraceConfig(true);
 
-    Command8_Click(state, config, particle.function(), picture);
+    toggleTrace(state, config, particle.function(), picture);
     EXPECT_TRUE(state.pictureVisible);
     EXPECT_EQ(picture.take(), switchedOnPicture);
 
@@ -95,12 +95,12 @@ TEST(TraceSwitch, OnClearsAndDrawsAxesOffHidesAndKeepsOnAgainRestarts)
     picture.reset();
     EXPECT_EQ(state.ytColumn, 6);
 
-    Command8_Click(state, config, particle.function(), picture);
+    toggleTrace(state, config, particle.function(), picture);
     EXPECT_EQ(state.ytColumn, 0);
     EXPECT_FALSE(state.pictureVisible);
     EXPECT_TRUE(picture.empty()) << "switching off must not wipe the trace drawn so far";
 
-    Command8_Click(state, config, particle.function(), picture);
+    toggleTrace(state, config, particle.function(), picture);
     EXPECT_EQ(state.ytColumn, 5);
     EXPECT_TRUE(state.pictureVisible);
     EXPECT_EQ(picture.take(), switchedOnPicture);
@@ -115,7 +115,7 @@ TEST(TraceSwitch, DepthTwoSeedsTwoTimesAndRoundsTheSecond)
     particle.yAt = {{10, 1900.5}, {9, 2100.5}};
     DrawList picture;
     const TraceConfig config{250, 48, 2, true};
-    Command8_Click(state, config, particle.function(), picture);
+    toggleTrace(state, config, particle.function(), picture);
     EXPECT_EQ(particle.asked, (std::vector<std::int64_t>{10, 9}));
     EXPECT_DOUBLE_EQ(state.ytPrevY1, 1900.5);
     EXPECT_DOUBLE_EQ(state.ytPrevY2, 2100);
@@ -126,16 +126,17 @@ TEST(TracePoint, DueOnlyForTheTracedParticleWhileOnAndMoving)
 {
     struct Row {
         const char *name;
-        int particle, ytColumn, runStep, stepPending;
+        int particle, ytColumn, runStep;
+        bool stepPending;
         bool due;
     };
     const Row rows[] = {
-        {"running forward", 6, 5, 1, 0, true},
-        {"running backward", 6, 5, -1, 0, true},
-        {"stopped", 6, 5, 0, 0, false},
-        {"stopped after a single step", 6, 5, 0, 1, true},
-        {"another particle", 5, 5, 1, 0, false},
-        {"trace off", 6, 0, 1, 1, false},
+        {"running forward", 6, 5, 1, false, true},
+        {"running backward", 6, 5, -1, false, true},
+        {"stopped", 6, 5, 0, false, false},
+        {"stopped after a single step", 6, 5, 0, true, true},
+        {"another particle", 5, 5, 1, false, false},
+        {"trace off", 6, 0, 1, true, false},
     };
     for (const Row &row : rows) {
         WindowState state;
@@ -153,7 +154,7 @@ TEST(TracePoint, ErasesTheLastMarkerDrawsTheNewOneAndRepairsTheSegments)
     state.ytPrevY1 = 2800;
     state.ytPrevY2 = 2600;
     state.ytPrevY3 = 2400;
-    state.stepPending = 1;
+    state.stepPending = true;
     DrawList picture;
     addTracePoint(state, pulseTraceConfig(true), 3000, picture);
 
@@ -171,7 +172,7 @@ TEST(TracePoint, ErasesTheLastMarkerDrawsTheNewOneAndRepairsTheSegments)
         LineOp{third, second, colour::black},
     };
     EXPECT_EQ(picture.take(), expected);
-    EXPECT_EQ(state.stepPending, 0);
+    EXPECT_FALSE(state.stepPending);
 }
 
 TEST(TracePoint, MarkerColourFollowsTheTracedParticle)

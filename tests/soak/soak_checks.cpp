@@ -1,8 +1,9 @@
 #include "soak_checks.h"
 
-#include "reflection/slider_reflection_demonstrator.h"
+#include "reflection/reflection_demonstrator.h"
 #include "shell/pulse_demonstrator.h"
 
+#include <algorithm>
 #include <cmath>
 #include <type_traits>
 
@@ -11,31 +12,32 @@ namespace ondel::soak {
 void ExpectedTime::add(int steps)
 {
     time_ += steps;
-    if (timeline_.form == HandlerForm::A) {
-        if (time_ > timeline_.timeLimit)
+    if (timeLimit_) {
+        if (time_ > *timeLimit_)
             time_ = 0;
         if (time_ < 0)
-            time_ = timeline_.timeLimit;
+            time_ = *timeLimit_;
     }
 }
 
 void ExpectedTime::tick(const WindowState &before) { add(before.runStep); }
 
-void ExpectedTime::click(std::string_view control, const WindowState &before, bool loaded)
+void ExpectedTime::click(Action action, const WindowState &before, bool loaded)
 {
-    if (control == "Command3" && before.runStep == 0)
+    if (action == Action::StopOrStep && before.runStep == 0)
         add(before.direction);
-    if (control == "Command9" && loaded)
+    if (action == Action::LoadPulse && loaded)
         time_ = 0;
 }
 
 std::int64_t outOfRangeReads(const Demonstrator &program)
 {
+    std::int64_t reads = 0;
     if (const auto *pulse = dynamic_cast<const PulseDemonstrator *>(&program))
-        return pulse->forwardPulse().outOfRangeReads() + pulse->backwardPulse().outOfRangeReads();
-    if (const auto *slider = dynamic_cast<const SliderReflectionDemonstrator *>(&program))
-        return slider->sliderSamples().outOfRangeAccesses();
-    return 0;
+        reads += pulse->forwardPulse().outOfRangeReads() + pulse->backwardPulse().outOfRangeReads();
+    if (const auto *reflection = dynamic_cast<const ReflectionDemonstrator *>(&program))
+        reads += reflection->sliderSamples().outOfRangeAccesses();
+    return reads;
 }
 
 namespace {
@@ -81,31 +83,30 @@ std::optional<std::string> primitivesFault(const std::vector<Primitive> &ops, st
 std::optional<std::string> stateFault(const Demonstrator &program, const ExpectedTime &time)
 {
     const WindowState &s = program.state();
-    const Timeline &timeline = program.timeline();
-    const bool formA = timeline.form == HandlerForm::A;
-    const ControlSpec *speed = program.layout().find("HScroll1");
+    const Clock &clock = program.clock();
+    const auto speed = std::ranges::find(program.layout().controls, Action::Speed, &ControlSpec::action);
+    const bool hasSpeedBar = speed != program.layout().controls.end();
 
     const std::string faults[] = {
         s.timeIndex == time.value() ? std::string()
                                     : "timeIndex = " + std::to_string(s.timeIndex) + ", expected " +
                                           std::to_string(time.value()),
-        formA ? inRange<std::int64_t>("timeIndex", s.timeIndex, 0, timeline.timeLimit) : std::string(),
+        clock.timeLimit ? inRange<std::int64_t>("timeIndex", s.timeIndex, 0, *clock.timeLimit) : std::string(),
         inRange("runStep", s.runStep, -1, 1),
         (s.direction == 1 || s.direction == -1) ? std::string() : "direction = " + std::to_string(s.direction),
         (s.runStep == 0 || s.runStep == s.direction) ? std::string() : "runStep against direction",
-        inRange("transverseShown", s.transverseShown, 0, 1),
-        inRange("longitudinalShown", s.longitudinalShown, 0, 1),
-        inRange("longitudinalSeparate", s.longitudinalSeparate, 0, 1),
-        inRange("yxMode", s.yxMode, 0, formA ? 3 : 2),
+        std::ranges::count(clock.curveModes, s.yxMode) == 1
+            ? std::string()
+            : "yxMode = " + std::to_string(static_cast<int>(s.yxMode)) + ", not one of the program's curve modes",
         inRange("ytColumn", s.ytColumn, 0, program.traceConfig().columnCount),
         s.pictureVisible == (s.ytColumn != 0) ? std::string() : "Picture1 shown without the trace, or hidden with it",
         (std::isfinite(s.ytPrevY1) && std::isfinite(s.ytPrevY2) && std::isfinite(s.ytPrevY3))
             ? std::string()
             : "y-t history not finite",
-        inRange("stepPending", s.stepPending, 0, 1),
         (s.tracedParticle == 1 || s.tracedParticle == 6) ? std::string()
                                                          : "tracedParticle = " + std::to_string(s.tracedParticle),
-        speed ? inRange("timer interval", s.timerInterval, speed->range.minimum, speed->range.maximum) : std::string(),
+        hasSpeedBar ? inRange("timer interval", s.timerInterval, speed->range.minimum, speed->range.maximum)
+                    : std::string(),
         outOfRangeReads(program) == 0 ? std::string()
                                       : std::to_string(outOfRangeReads(program)) + " array reads out of range",
     };

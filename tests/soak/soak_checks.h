@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/actions.h"
+#include "shell/clock.h"
 #include "shell/demonstrator.h"
 
 #include <cstdint>
@@ -9,30 +11,35 @@
 #include <vector>
 
 // What must hold after every event, however absurd the input: time where the
-// handlers put it, every state variable in its range, no array read outside
+// actions put it, every state variable in its range, no array read outside
 // its table, and frames that a painter can draw.
 namespace ondel::soak {
 
 inline constexpr std::size_t mostPrimitivesPerFrame = 2000;
 
-// timeIndex as the handlers must have moved it: the run step at each tick,
-// the direction at a single step, 0 after a file was loaded; wrapped at
-// timeLimit in form A, unbounded in form B.
+// timeIndex as the actions must have moved it: the run step at each tick,
+// the direction at a single step, 0 after a file was loaded; wrapped at the
+// time limit of a bounded clock, unbounded otherwise.
 class ExpectedTime {
 public:
-    ExpectedTime(Timeline timeline, std::int64_t start) : timeline_(timeline), time_(start) {}
-    explicit ExpectedTime(const Demonstrator &program) : ExpectedTime(program.timeline(), program.state().timeIndex) {}
+    ExpectedTime(std::optional<std::int64_t> timeLimit, std::int64_t start) : timeLimit_(timeLimit), time_(start) {}
+    explicit ExpectedTime(const Demonstrator &program)
+        : ExpectedTime(program.clock().timeLimit, program.state().timeIndex)
+    {
+    }
 
     // Call with the state as it was just before the event.
     void tick(const WindowState &before);
-    void click(std::string_view control, const WindowState &before, bool loaded);
+    // A click on a control bound to `action`; `loaded`: a file load that
+    // succeeded.
+    void click(Action action, const WindowState &before, bool loaded);
 
     std::int64_t value() const { return time_; }
 
 private:
     void add(int steps);
 
-    Timeline timeline_;
+    std::optional<std::int64_t> timeLimit_;
     std::int64_t time_;
 };
 

@@ -50,11 +50,12 @@ EventSource::EventSource(const WindowLayout &layout, std::uint64_t seed, std::ve
     : random_(seed), fileTexts_(std::move(fileTexts))
 {
     for (const ControlSpec &control : layout.controls) {
+        actions_[control.name] = control.action;
         switch (control.kind) {
         case ControlKind::Button:
         case ControlKind::Option:
             clickable_.push_back(control.name);
-            (control.name == "Command9" ? load_ : handlers_).push_back(control.name);
+            (control.action == Action::LoadPulse ? load_ : handlers_).push_back(control.name);
             break;
         case ControlKind::Label:
         case ControlKind::Frame:
@@ -62,13 +63,13 @@ EventSource::EventSource(const WindowLayout &layout, std::uint64_t seed, std::ve
             inert_.push_back(control.name);
             break;
         case ControlKind::HScrollBar:
-            hscroll_ = control.range;
+            hscroll_ = Input{control.action, control.range};
             break;
         case ControlKind::VScrollBar:
-            vscroll_ = control.range;
+            vscroll_ = Input{control.action, control.range};
             break;
         case ControlKind::TextBox:
-            (control.name == "Text2" ? text2_ : text1_) = true;
+            (control.action == Action::Separation ? text2_ : text1_) = Input{control.action, {}};
             break;
         }
     }
@@ -86,8 +87,8 @@ EventSource::EventSource(const WindowLayout &layout, std::uint64_t seed, std::ve
     add(!inert_.empty(), Event::Kind::Click, weights.inertClick, &inert_);
     add(hscroll_.has_value(), Event::Kind::HScroll1, weights.scroll);
     add(vscroll_.has_value(), Event::Kind::VScroll1, weights.scroll);
-    add(text1_, Event::Kind::Text1, weights.text);
-    add(text2_, Event::Kind::Text2, weights.text);
+    add(text1_.has_value(), Event::Kind::Text1, weights.text);
+    add(text2_.has_value(), Event::Kind::Text2, weights.text);
     choice_ = std::discrete_distribution<int>(frequencies.begin(), frequencies.end());
 }
 
@@ -120,17 +121,22 @@ Event EventSource::next()
         break;
     case Event::Kind::Click:
         event.control = pick(*choice.controls);
+        event.action = actions_.find(event.control)->second;
         break;
     case Event::Kind::HScroll1:
-        event.value = scrollValue(*hscroll_);
+        event.action = hscroll_->action;
+        event.value = scrollValue(hscroll_->range);
         break;
     case Event::Kind::VScroll1:
-        event.value = scrollValue(*vscroll_);
+        event.action = vscroll_->action;
+        event.value = scrollValue(vscroll_->range);
         break;
     case Event::Kind::Text1:
+        event.action = text1_->action;
         event.text = (!fileTexts_.empty() && uniform(0, 9) < 7) ? pick(fileTexts_) : pick(absurdTexts());
         break;
     case Event::Kind::Text2:
+        event.action = text2_->action;
         event.text = pick(absurdTexts());
         break;
     }

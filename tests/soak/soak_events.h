@@ -1,8 +1,10 @@
 #pragma once
 
+#include "shell/actions.h"
 #include "shell/layout.h"
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <random>
 #include <string>
@@ -11,13 +13,15 @@
 // Random teacher input for one window, drawn from its layout table: every
 // button and option by name, the labels and frames that react to nothing,
 // both scroll bars over their ranges, absurd texts in the text boxes, and
-// timer ticks in between.
+// timer ticks in between. Each event carries the action its control is bound
+// to, so that it can be delivered as the window delivers it.
 namespace ondel::soak {
 
 struct Event {
     enum class Kind { Tick, Click, HScroll1, VScroll1, Text1, Text2 };
     Kind kind = Kind::Tick;
     std::string control; // Click: the control's name
+    Action action = Action::None; // what the control is bound to (none for a tick)
     int value = 0;       // HScroll1, VScroll1
     std::string text;    // Text1, Text2
 };
@@ -28,8 +32,8 @@ std::string describe(const Event &event);
 // Relative frequencies of the kinds of event; 0 leaves a kind out.
 struct EventWeights {
     int tick = 50;
-    int click = 35;      // buttons and options but Command9, each equally likely
-    int load = 1;        // Command9, which reads a whole file
+    int click = 35;      // buttons and options but the file load, each equally likely
+    int load = 1;        // "実行/再実行", which reads a whole file
     int inertClick = 1;  // labels, frames and the picture
     int scroll = 3;      // each scroll bar the window has
     int text = 3;        // each text box the window has
@@ -37,8 +41,9 @@ struct EventWeights {
 
 class EventSource {
 public:
-    // Text1 is set to one of `fileTexts` (the pulse files at hand) or to an
-    // absurd text; Text2 to a number or an absurd text.
+    // The file name box is set to one of `fileTexts` (the pulse files at
+    // hand) or to an absurd text; the separation box to a number or an absurd
+    // text.
     EventSource(const WindowLayout &layout, std::uint64_t seed, std::vector<std::string> fileTexts,
                 EventWeights weights = {});
 
@@ -62,10 +67,16 @@ private:
     std::vector<std::string> inert_;
     std::vector<std::string> handlers_; // clickable_ but the file load
     std::vector<std::string> load_;
-    std::optional<ScrollRange> hscroll_;
-    std::optional<ScrollRange> vscroll_;
-    bool text1_ = false;
-    bool text2_ = false;
+    std::map<std::string, Action, std::less<>> actions_; // every control's action by name
+    // A scroll bar or text box the window has, with its action.
+    struct Input {
+        Action action = Action::None;
+        ScrollRange range; // scroll bars only
+    };
+    std::optional<Input> hscroll_;
+    std::optional<Input> vscroll_;
+    std::optional<Input> text1_; // the pulse file name
+    std::optional<Input> text2_; // the separation
     std::vector<std::string> fileTexts_;
     // What an event may be, with the controls a click picks from.
     struct Choice {

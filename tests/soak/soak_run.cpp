@@ -87,28 +87,25 @@ private:
         const WindowState before = program_.state();
         switch (event.kind) {
         case Event::Kind::Tick:
-            program_.tick();
+            program_.nextFrame();
             time_.tick(before);
             ++figures_.ticks;
             figures_.largestFrame = std::max(figures_.largestFrame, program_.frame().size());
             return frameFault(program_);
         case Event::Kind::Click:
-            return click(event.control, before);
-        case Event::Kind::HScroll1: {
-            program_.HScroll1_Change(event.value);
+            return click(event, before);
+        case Event::Kind::HScroll1:
+        case Event::Kind::VScroll1: {
+            program_.setValue(event.action, event.value);
             WindowState expected = before;
-            expected.timerInterval = event.value;
-            return unchangedBut(expected, "HScroll1");
+            if (event.action == Action::Speed)
+                expected.timerInterval = event.value;
+            return unchangedBut(expected, describe(event));
         }
-        case Event::Kind::VScroll1:
-            program_.controls().vscroll1 = event.value;
-            return unchangedBut(before, "VScroll1");
         case Event::Kind::Text1:
-            program_.controls().text1 = event.text;
-            return unchangedBut(before, "Text1");
         case Event::Kind::Text2:
-            program_.controls().text2 = event.text;
-            return unchangedBut(before, "Text2");
+            program_.setText(event.action, event.text);
+            return unchangedBut(before, event.kind == Event::Kind::Text1 ? "Text1" : "Text2");
         }
         return std::nullopt;
     }
@@ -122,12 +119,15 @@ private:
         return control + " changed the window state";
     }
 
-    std::optional<std::string> click(const std::string &control, const WindowState &before)
+    // The click goes where the window sends it: to the action the layout
+    // binds the control to.
+    std::optional<std::string> click(const Event &event, const WindowState &before)
     {
-        const bool isLoad = control == "Command9";
+        const std::string &control = event.control;
+        const bool isLoad = event.action == Action::LoadPulse;
         const std::optional<Tables> tablesBefore = isLoad ? tables(program_) : std::nullopt;
         const bool clickable = std::ranges::count(source_.clickable(), control) > 0;
-        const bool ran = program_.click(control);
+        const bool ran = program_.perform(event.action);
         if (ran != clickable)
             return control + (ran ? " reacted, but should react to nothing" : " has no handler");
         if (!ran)
@@ -136,14 +136,14 @@ private:
             figures_.clicked.insert(control);
         message_ = program_.takeMessage();
         const bool loaded = isLoad && !message_;
-        time_.click(control, before, loaded);
+        time_.click(event.action, before, loaded);
         if (message_ && !isLoad)
             return control + " reported: " + *message_;
         if (!isLoad)
             return std::nullopt;
 
         ++(loaded ? figures_.loads : figures_.refusals);
-        const std::string &text1 = program_.controls().text1;
+        const std::string &text1 = program_.inputs().pulseFileName;
         if (const auto it = expected_.find(text1); it != expected_.end()) {
             if (loaded && it->second == Expect::Refuse)
                 return "a bad file was loaded: " + text1;

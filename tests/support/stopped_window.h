@@ -1,7 +1,7 @@
 #pragma once
 
 #include "shell/ui/ondelwindow.h"
-#include "tools/catalogue.h"
+#include "programs/registry.h"
 
 #include <QtTest>
 

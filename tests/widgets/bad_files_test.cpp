@@ -5,7 +5,7 @@
 #include "shell/pulse_demonstrator.h"
 #include "shell/ui/ondelwindow.h"
 #include "tests/soak/pulse_file_cases.h"
-#include "tools/catalogue.h"
+#include "programs/registry.h"
 
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -76,7 +76,7 @@ private:
         QVERIFY(text1);
         text1->clear();
         QTest::keyClicks(text1, base);
-        QCOMPARE(QString::fromStdString(window->program().controls().text1), base);
+        QCOMPARE(QString::fromStdString(window->program().inputs().pulseFileName), base);
         QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("Command9")), Qt::LeftButton);
     }
 

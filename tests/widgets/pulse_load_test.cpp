@@ -4,7 +4,7 @@
 #include "shell/ui/ondelwindow.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/stopped_window.h"
-#include "tools/catalogue.h"
+#include "programs/registry.h"
 #include "travelling/travelling_demonstrator.h"
 
 #include <QLineEdit>
@@ -50,7 +50,7 @@ private slots:
         const std::string base = dir.writePulseFile("two", "0.5,-0.25\n1,-1\n");
         program().state().timeIndex = 321;
         typeAndRun(base);
-        QCOMPARE(program().controls().text1, base);
+        QCOMPARE(program().inputs().pulseFileName, base);
         QCOMPARE(program().forwardPulse().at(1), 0.5f);
         QCOMPARE(program().backwardPulse().at(1), -0.25f);
         QCOMPARE(program().forwardPulse().at(2), 1.0f);

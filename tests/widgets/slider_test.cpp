@@ -3,7 +3,7 @@
 // row of particles.
 #include "shell/render.h"
 #include "shell/ui/ondelwindow.h"
-#include "tools/catalogue.h"
+#include "programs/registry.h"
 
 #include <QScrollBar>
 #include <QTest>
@@ -79,7 +79,7 @@ void SliderTest::sampleEntersTheRow()
         break;
     }
     QCOMPARE(bar->value(), value);
-    QCOMPARE(window.program().controls().vscroll1, value);
+    QCOMPARE(window.program().inputs().slideBar, value);
 
     // The next tick takes the sample at the left end of the medium; it
     // reaches particle 1, 20 data positions along, 20 ticks later.

@@ -7,7 +7,7 @@
 #include "tests/soak/pulse_file_cases.h"
 #include "tests/soak/soak_checks.h"
 #include "tests/soak/soak_events.h"
-#include "tools/catalogue.h"
+#include "programs/registry.h"
 
 #include <QLineEdit>
 #include <QMessageBox>
@@ -76,7 +76,7 @@ private:
             const bool refused = dismissMessages();
             if (event.control == "Command9")
                 ++(refused ? refusals : loads);
-            time.click(event.control, before, !refused);
+            time.click(event.action, before, !refused);
             return true;
         }
         case soak::Event::Kind::HScroll1:
@@ -146,15 +146,15 @@ private slots:
 
         // Still answering: the timer ticks, a tick draws a whole frame, a
         // click still toggles.
-        core.HScroll1_Change(10);
+        core.setValue(Action::Speed, 10);
         QSignalSpy ticks(&window->timer(), &QTimer::timeout);
         QTRY_VERIFY(ticks.count() >= 3);
         window->tick();
         QVERIFY(!core.frame().empty());
         QVERIFY(std::holds_alternative<ClearOp>(core.frame().ops().front()));
-        const int shown = core.state().transverseShown;
+        const bool shown = core.state().transverseShown;
         QTest::mouseClick(control("Command1"), Qt::LeftButton);
-        QCOMPARE(core.state().transverseShown, 1 - shown);
+        QCOMPARE(core.state().transverseShown, !shown);
     }
 };
 

@@ -6,7 +6,7 @@
 #include "shell/ui/ondelwindow.h"
 #include "shell/ui/picturearea.h"
 #include "tests/support/stopped_window.h"
-#include "tools/catalogue.h"
+#include "programs/registry.h"
 
 #include <QAbstractButton>
 #include <QFontInfo>
@@ -196,14 +196,14 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<std::function<bool(const WindowState &)>>("changed");
         using Check = std::function<bool(const WindowState &)>;
-        QTest::newRow("Command1 transverse row") << "Command1" << Check([](const auto &s) { return s.transverseShown == 1; });
-        QTest::newRow("Command2 longitudinal row") << "Command2" << Check([](const auto &s) { return s.longitudinalShown == 1; });
+        QTest::newRow("Command1 transverse row") << "Command1" << Check([](const auto &s) { return s.transverseShown; });
+        QTest::newRow("Command2 longitudinal row") << "Command2" << Check([](const auto &s) { return s.longitudinalShown; });
         QTest::newRow("Command3 stops") << "Command3" << Check([](const auto &s) { return s.runStep == 0; });
         QTest::newRow("Command4 stops") << "Command4" << Check([](const auto &s) { return s.runStep == 0; });
         QTest::newRow("Command5 reverses") << "Command5" << Check([](const auto &s) { return s.runStep == -1 && s.direction == -1; });
-        QTest::newRow("Command7 next y-x mode") << "Command7" << Check([](const auto &s) { return s.yxMode == 2; });
+        QTest::newRow("Command7 next y-x mode") << "Command7" << Check([](const auto &s) { return s.yxMode == CurveMode::SumOnly; });
         QTest::newRow("Command8 trace on") << "Command8" << Check([](const auto &s) { return s.ytColumn == 5 && s.pictureVisible; });
-        QTest::newRow("Option2 rows combined") << "Option2" << Check([](const auto &s) { return s.longitudinalSeparate == 0; });
+        QTest::newRow("Option2 rows combined") << "Option2" << Check([](const auto &s) { return !s.longitudinalSeparate; });
         QTest::newRow("Option3 green traced") << "Option3" << Check([](const auto &s) { return s.tracedParticle == 1; });
     }
 
@@ -219,7 +219,7 @@ private slots:
     {
         click("Option2");
         click("Option1");
-        QCOMPARE(state().longitudinalSeparate, 1);
+        QVERIFY(state().longitudinalSeparate);
         QVERIFY(qobject_cast<QRadioButton *>(control("Option1"))->isChecked());
         click("Option3");
         click("Option4");

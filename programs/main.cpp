@@ -1,0 +1,9 @@
+// One program of the family; the build makes one executable per program,
+// each naming itself in ONDEL_PROGRAM.
+#include "programs/registry.h"
+#include "shell/ui/runprogram.h"
+
+int main(int argc, char **argv)
+{
+    return ondel::runProgram(argc, argv, ondel::makeProgram(ONDEL_PROGRAM));
+}

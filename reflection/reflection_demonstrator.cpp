@@ -1,0 +1,75 @@
+#include "reflection_demonstrator.h"
+
+#include "reflection_frame.h"
+
+#include "shell/render.h"
+
+namespace ondel {
+
+namespace {
+
+WindowLayout reflectionLayout(const ReflectionRules &rules, const Clock &clock)
+{
+    using K = ControlKind;
+    WindowLayout layout{11880, 8595, pulseWindowControls(120, 480, clock.timerInterval)};
+    auto &controls = layout.controls;
+    if (rules.source == IncidentSource::LoadedPulse) {
+        controls.push_back(control("Text1", K::TextBox, rules.defaultFile, {120, 120, 975, 270}, 22, std::nullopt,
+                                   Action::PulseFileName));
+        controls.push_back(control("Command9", K::Button, "実行/再実行", {1080, 0, 615, 495}, 21, FontSpec{8.25, 400},
+                                   Action::LoadPulse));
+        controls.push_back(
+            control("Command6", K::Button, "自由固定", {9960, 0, 615, 495}, 23, std::nullopt, Action::NextEndCondition));
+        return layout;
+    }
+    controls.push_back(control("Command6", K::Button, "自由固定無反射", {9960, 0, 855, 495}, 21, std::nullopt,
+                               Action::NextEndCondition));
+    ControlSpec slideBar = control("VScroll1", K::VScrollBar, "", {120, 1200, 375, 3495}, 22, std::nullopt, Action::SlideBar);
+    slideBar.range = {0, 255, SliderSamples::rest};
+    controls.push_back(slideBar);
+    controls.push_back(control("Label7", K::Label, "↑スライドバーを動かす", {120, 4680, 3375, 375}, 23,
+                               FontSpec{14.25, 700}, Action::None));
+    return layout;
+}
+
+} // namespace
+
+ProgramDescription reflectionProgram(ProgramIdentity identity, const ReflectionRules &rules)
+{
+    const Clock clock = pulseClock(rules.timeLimit);
+    return {.identity = std::move(identity),
+            .layout = reflectionLayout(rules, clock),
+            .clock = clock,
+            .trace = pulseTraceConfig(false),
+            .initial = {},
+            .defaultFile = rules.defaultFile,
+            .engine = engineOf<ReflectionDemonstrator>(rules)};
+}
+
+ReflectionDemonstrator::ReflectionDemonstrator(ProgramDescription description, const ReflectionRules &rules)
+    : PulseDemonstrator(std::move(description)), rules_(rules),
+      wave_(rules.source == IncidentSource::SlideBar
+                ? IncidentSamples([this](std::int64_t k) { return sliderSamples_.at(k); })
+                : IncidentSamples([this](std::int64_t k) { return forwardPulse().at(k); }))
+{
+    onAction(Action::NextEndCondition,
+             [this] { wave_.setEndCondition(nextEndCondition(wave_.endCondition(), rules_.endChoices)); });
+}
+
+void ReflectionDemonstrator::drawFrame(DrawList &window)
+{
+    pulse_frame::beginFrame(state(), clock(), window);
+    // Every tick, running or not: while stopped the same left-end sample is
+    // overwritten, so the bar shows nothing until the animation runs again.
+    if (rules_.source == IncidentSource::SlideBar)
+        sliderSamples_.record(state().timeIndex, inputs().slideBar);
+    reflection_frame::drawMedium(state(), traceConfig(), wave_, wave_.endCondition(), rules_.smallReflectedRim, window,
+                                 picture());
+}
+
+double ReflectionDemonstrator::tracedWindowY(std::int64_t time) const
+{
+    return pulse_frame::tracedTransverseY(state(), wave_, time);
+}
+
+} // namespace ondel

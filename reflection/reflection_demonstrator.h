@@ -1,0 +1,34 @@
+#pragma once
+
+#include "reflection_program.h"
+#include "reflection_wave.h"
+#include "slider_samples.h"
+
+#include "shell/pulse_demonstrator.h"
+
+// ondel9 and ondel10: an incident pulse runs right along nine particles and
+// is reflected at a free, fixed or non-reflecting end. The particles move
+// with incident plus reflected pulse; the y-x curves show the incident
+// (blue), reflected (red) and sum (black). The pulse is the first column of
+// the pulse data file or, drawn by hand, the slide bar's history: its value
+// is sampled every tick and drives the left end of the medium.
+namespace ondel {
+
+class ReflectionDemonstrator : public PulseDemonstrator {
+public:
+    ReflectionDemonstrator(ProgramDescription description, const ReflectionRules &rules);
+
+    const ReflectionWave &wave() const { return wave_; }
+    const SliderSamples &sliderSamples() const { return sliderSamples_; }
+
+protected:
+    void drawFrame(DrawList &window) override;
+    double tracedWindowY(std::int64_t time) const override;
+
+private:
+    ReflectionRules rules_;
+    SliderSamples sliderSamples_;
+    ReflectionWave wave_;
+};
+
+} // namespace ondel

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "shell/description.h"
+
+// The two-speaker family: two loudspeakers on 15 particles, playing the
+// loaded signal. It has one program, whose description needs no rules.
+namespace ondel {
+
+ProgramDescription speakerProgram(ProgramIdentity identity);
+
+} // namespace ondel

@@ -1,0 +1,271 @@
+#include "programs/registry.h"
+#include "shell/frame_text.h"
+#include "shell/session.h"
+#include "standing/standing_demonstrator.h"
+#include "standing/standing_program.h"
+#include "tests/support/session_files.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <map>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ondel {
+namespace {
+
+std::vector<std::string> split(std::string_view text, char separator)
+{
+    std::vector<std::string> parts;
+    while (!text.empty()) {
+        const std::size_t end = text.find(separator);
+        parts.emplace_back(text.substr(0, end));
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    }
+    return parts;
+}
+
+// The names in the README's table of programs, rows "| `ondel8` | ...".
+std::vector<std::string> readmeProgramNames()
+{
+    std::ifstream readme(ONDEL_README);
+    EXPECT_TRUE(readme) << "cannot read " << ONDEL_README;
+    std::vector<std::string> names;
+    for (std::string line; std::getline(readme, line);) {
+        if (!line.starts_with("| `ondel"))
+            continue;
+        const std::size_t start = line.find('`') + 1;
+        names.push_back(line.substr(start, line.find('`', start) - start));
+    }
+    return names;
+}
+
+TEST(ProgramRegistry, TheNineAreTheProgramsTheBuildAndTheReadmeName)
+{
+    const std::vector<std::string> names = programNames();
+    EXPECT_EQ(names.size(), 9u);
+    EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), names.size()) << "a name twice";
+    EXPECT_EQ(names, split(ONDEL_CMAKE_PROGRAMS, ';')) << "the build's list of executables";
+    EXPECT_EQ(names, readmeProgramNames()) << "the README's table";
+    for (const std::string &name : names) {
+        const auto program = makeProgram(name);
+        ASSERT_TRUE(program) << name;
+        EXPECT_EQ(program->description().identity.name, name);
+    }
+    EXPECT_FALSE(makeProgram("ondel3b"));
+    EXPECT_FALSE(makeProgram(""));
+}
+
+// ondel3's window and timer with the wave at two thirds of its speed.
+ProgramDescription ondel3b()
+{
+    return standingProgram({"ondel3b", "ゆっくり進む正弦波と定常波", "A slower travelling sine wave and the standing wave"},
+                           StandingRules{.timeDivisor = 30,
+                                         .particlePhase = ParticlePhase::ParticleNumber,
+                                         .window = narrowSineWindow,
+                                         .timer = slowSineTimer});
+}
+
+// Window y of transverse particle 1 in the last frame.
+double particle1Y(const Demonstrator &program)
+{
+    for (const Primitive &op : program.frame().ops())
+        if (const auto *circle = std::get_if<CircleOp>(&op); circle && circle->radius == 300)
+            return circle->centre.y;
+    ADD_FAILURE() << "no particle drawn";
+    return 0;
+}
+
+TEST(ProgramRegistry, ATenthProgramOfAFamilyIsOneEntry)
+{
+    ProgramRegistry registry = builtInPrograms();
+    ASSERT_TRUE(registry.add(ondel3b()));
+    EXPECT_EQ(registry.all().size(), 10u);
+    EXPECT_EQ(builtInPrograms().all().size(), 9u) << "the copy leaves the built-in list alone";
+
+    const auto tenth = registry.make("ondel3b");
+    const auto ondel3 = registry.make("ondel3");
+    ASSERT_TRUE(tenth);
+    ASSERT_TRUE(ondel3);
+    EXPECT_TRUE(dynamic_cast<const StandingDemonstrator *>(tenth.get()));
+
+    // At time divisor 30 the wave at tick N is ondel3's at tick 2N/3: three
+    // ticks of the tenth program for every two of ondel3.
+    std::map<int, double> tenthY;
+    std::map<int, double> ondel3Y;
+    for (int n = 3; n <= 300; n += 3) {
+        for (int k = 0; k < 3; ++k)
+            tenth->nextFrame();
+        for (int k = 0; k < 2; ++k)
+            ondel3->nextFrame();
+        ASSERT_EQ(tenth->state().timeIndex, n);
+        tenthY[n] = particle1Y(*tenth);
+        ondel3Y[2 * n / 3] = particle1Y(*ondel3);
+        EXPECT_EQ(tenthY[n], ondel3Y[2 * n / 3]) << "tick " << n;
+    }
+    // ... and not the same wave at the same tick.
+    bool parted = false;
+    for (int n = 6; n <= 200; n += 6)
+        parted |= std::abs(tenthY.at(n) - ondel3Y.at(n)) > 100;
+    EXPECT_TRUE(parted);
+}
+
+// ondel3's recorded lesson runs on the tenth program control for control:
+// the clock, the buttons and the trace end where they end in ondel3, while
+// the picture is of the slower wave.
+TEST(ProgramRegistry, ATenthProgramPlaysItsSiblingsRecordedLesson)
+{
+    ProgramRegistry registry = builtInPrograms();
+    ASSERT_TRUE(registry.add(ondel3b()));
+    const SessionScript lesson = test_support::loadSession("ondel3");
+    const auto tenth = registry.make("ondel3b");
+    const auto ondel3 = registry.make("ondel3");
+
+    std::map<Demonstrator *, std::string> hashes;
+    for (Demonstrator *program : {tenth.get(), ondel3.get()}) {
+        int ticks = 0;
+        TextHash hash;
+        EXPECT_TRUE(replaySession(*program, lesson, [&](std::string_view text) {
+            ticks += text.starts_with("tick");
+            hash.add(text);
+        })) << program->description().identity.name;
+        EXPECT_GE(ticks, 3000);
+        hashes[program] = hash.hex();
+    }
+    EXPECT_NE(hashes[tenth.get()], hashes[ondel3.get()]);
+
+    const WindowState &a = tenth->state();
+    const WindowState &b = ondel3->state();
+    EXPECT_EQ(a.timeIndex, b.timeIndex);
+    EXPECT_EQ(a.runStep, b.runStep);
+    EXPECT_EQ(a.direction, b.direction);
+    EXPECT_EQ(a.transverseShown, b.transverseShown);
+    EXPECT_EQ(a.longitudinalShown, b.longitudinalShown);
+    EXPECT_EQ(a.longitudinalSeparate, b.longitudinalSeparate);
+    EXPECT_EQ(a.yxMode, b.yxMode);
+    EXPECT_EQ(a.ytColumn, b.ytColumn);
+    EXPECT_EQ(a.tracedParticle, b.tracedParticle);
+    EXPECT_EQ(a.timerInterval, b.timerInterval);
+    EXPECT_EQ(a.pictureVisible, b.pictureVisible);
+}
+
+TEST(ProgramRegistry, ATakenNameIsRefused)
+{
+    struct Row {
+        const char *name;
+        ProgramDescription second;
+    };
+    ProgramDescription ondel8Again = ondel3b();
+    ondel8Again.identity.name = "ondel8";
+    const Row rows[] = {
+        {"a built-in name", ondel8Again},
+        {"a name added before", ondel3b()},
+    };
+    ProgramRegistry registry = builtInPrograms();
+    ASSERT_TRUE(registry.add(ondel3b()));
+    for (const Row &row : rows) {
+        EXPECT_FALSE(registry.add(row.second)) << row.name;
+        EXPECT_EQ(registry.all().size(), 10u) << row.name;
+    }
+    // The first program of the name stays: ondel8 still loads pulse files.
+    const ProgramDescription *ondel8 = registry.find("ondel8");
+    ASSERT_TRUE(ondel8);
+    EXPECT_TRUE(ondel8->layout.find("Command9"));
+    EXPECT_EQ(registry.make("ondel8")->layout().find("Command9")->action, Action::LoadPulse);
+}
+
+// What a control of each kind may be bound to. Buttons and options carry a
+// click the program must answer; the rest carry a value or nothing.
+bool bindable(ControlKind kind, Action action)
+{
+    using A = Action;
+    switch (kind) {
+    case ControlKind::Button:
+    case ControlKind::Option:
+        return action != A::None && action != A::Speed && action != A::SlideBar && action != A::PulseFileName &&
+               action != A::Separation;
+    case ControlKind::TextBox:
+        return action == A::PulseFileName || action == A::Separation;
+    case ControlKind::HScrollBar:
+    case ControlKind::VScrollBar:
+        return action == A::Speed || action == A::SlideBar;
+    case ControlKind::Label:
+    case ControlKind::Frame:
+    case ControlKind::Picture:
+        return action == A::None;
+    }
+    return false;
+}
+
+TEST(ProgramDescriptions, EveryControlIsBoundToWhatItsKindCarries)
+{
+    for (const ProgramDescription &description : builtInPrograms().all()) {
+        const std::string &name = description.identity.name;
+        std::set<std::string> seen;
+        for (const ControlSpec &control : description.layout.controls) {
+            EXPECT_TRUE(seen.insert(control.name).second) << name << ": " << control.name << " twice";
+            EXPECT_TRUE(bindable(control.kind, control.action))
+                << name << ": " << control.name << " bound to action " << static_cast<int>(control.action);
+        }
+    }
+}
+
+TEST(ProgramDescriptions, EveryClickTheLayoutBindsIsAnswered)
+{
+    for (const ProgramDescription &description : builtInPrograms().all()) {
+        for (const ControlSpec &control : description.layout.controls) {
+            if (control.action == Action::None || control.kind == ControlKind::TextBox ||
+                control.kind == ControlKind::HScrollBar || control.kind == ControlKind::VScrollBar)
+                continue;
+            const auto program = makeProgram(description);
+            EXPECT_TRUE(program->perform(control.action)) << description.identity.name << ": " << control.name;
+        }
+        EXPECT_FALSE(makeProgram(description)->perform(Action::None)) << description.identity.name;
+    }
+}
+
+TEST(ProgramDescriptions, OpenWithTheirOwnTimerFileAndCurveMode)
+{
+    for (const ProgramDescription &description : builtInPrograms().all()) {
+        SCOPED_TRACE(description.identity.name);
+        const WindowLayout &layout = description.layout;
+        const auto program = makeProgram(description);
+
+        const auto speed = std::ranges::find(layout.controls, Action::Speed, &ControlSpec::action);
+        ASSERT_NE(speed, layout.controls.end()) << "no speed bar";
+        EXPECT_EQ(speed->range.value, description.clock.timerInterval);
+        EXPECT_EQ(program->state().timerInterval, description.clock.timerInterval);
+        EXPECT_GE(speed->range.value, speed->range.minimum);
+        EXPECT_LE(speed->range.value, speed->range.maximum);
+
+        const bool loadsFiles = std::ranges::count(layout.controls, Action::LoadPulse, &ControlSpec::action) > 0;
+        const auto fileName = std::ranges::find(layout.controls, Action::PulseFileName, &ControlSpec::action);
+        if (loadsFiles) {
+            ASSERT_NE(fileName, layout.controls.end()) << "a load button without a file name box";
+            EXPECT_FALSE(description.defaultFile.empty());
+            EXPECT_EQ(fileName->caption, description.defaultFile);
+            EXPECT_EQ(program->inputs().pulseFileName, description.defaultFile);
+        } else {
+            EXPECT_TRUE(description.defaultFile.empty()) << "a default file nothing loads";
+        }
+
+        EXPECT_EQ(std::ranges::count(description.clock.curveModes, description.initial.yxMode), 1)
+            << "the y-x button would not step on from the first curve mode";
+    }
+}
+
+TEST(ProgramDescriptions, EveryProgramSaysWhatItShows)
+{
+    for (const ProgramDescription &description : builtInPrograms().all()) {
+        EXPECT_FALSE(description.identity.summaryJa.empty()) << description.identity.name;
+        EXPECT_FALSE(description.identity.summaryEn.empty()) << description.identity.name;
+    }
+}
+
+} // namespace
+} // namespace ondel

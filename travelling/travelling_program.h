@@ -1,0 +1,18 @@
+#pragma once
+
+#include "travelling_wave.h"
+
+#include "shell/description.h"
+
+// The travelling-pulse family: two loaded pulses on 15 particles, the second
+// running against the first or with it.
+namespace ondel {
+
+struct TravellingRules {
+    std::string defaultFile;
+    SecondPulseDirection secondDirection = SecondPulseDirection::Backward;
+};
+
+ProgramDescription travellingProgram(ProgramIdentity identity, const TravellingRules &rules);
+
+} // namespace ondel
