@@ -42,6 +42,9 @@ public:
     WindowState &state() { return state_; }
     const WindowState &state() const { return state_; }
     ControlValues &controls() { return controls_; }
+    // Where "実行/再実行" looks for a file that is not in the working folder.
+    void setDataFolders(std::vector<std::string> folders) { dataFolders_ = std::move(folders); }
+    const std::vector<std::string> &dataFolders() const { return dataFolders_; }
 
     // Runs the click handler of the named control. Returns false for a
     // control that reacts to nothing (the labels, for instance).
@@ -79,6 +82,7 @@ private:
     TraceConfig trace_;
     WindowState state_;
     ControlValues controls_;
+    std::vector<std::string> dataFolders_;
     DrawList frame_;
     DrawList picture_;
     std::optional<std::string> message_;

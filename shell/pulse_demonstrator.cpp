@@ -1,5 +1,6 @@
 #include "pulse_demonstrator.h"
 
+#include "data_folder.h"
 #include "pulse_file.h"
 
 namespace ondel {
@@ -12,7 +13,7 @@ PulseDemonstrator::PulseDemonstrator(WindowLayout layout, Timeline timeline, con
 
 bool PulseDemonstrator::loadPulseFile()
 {
-    const PulseReadResult result = readPulseFile(controls().text1 + ".csv");
+    const PulseReadResult result = readPulseFile(locateDataFile(controls().text1 + ".csv", dataFolders()));
     if (const auto *error = std::get_if<PulseFileError>(&result)) {
         report(error->message);
         return false;
