@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/temp_dir.h"
+#include "tests/support/working_folder.h"
 #include "travelling/travelling_demonstrator.h"
 
 #include <gtest/gtest.h>
@@ -13,21 +14,7 @@ namespace ondel {
 namespace {
 
 using test_support::TempDir;
-
-// Runs the test in `folder`, as a program started there would, and goes back.
-class WorkingFolder {
-public:
-    explicit WorkingFolder(const std::filesystem::path &folder) : previous_(std::filesystem::current_path())
-    {
-        std::filesystem::current_path(folder);
-    }
-    ~WorkingFolder() { std::filesystem::current_path(previous_); }
-    WorkingFolder(const WorkingFolder &) = delete;
-    WorkingFolder &operator=(const WorkingFolder &) = delete;
-
-private:
-    std::filesystem::path previous_;
-};
+using test_support::WorkingFolder;
 
 // "実行/再実行" looks in the working folder first, then in the data folders
 // in order. Each place holds its own first value, so the loaded pulse tells
