@@ -29,6 +29,9 @@ and two loudspeakers in phase or in anti-phase. The user interface is in
 Japanese.")
 # The dependencies are those of the built binaries, found by dpkg-shlibdeps.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The windows are laid out for this font (shell/ui/fonts.cpp); no library
+# names it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-ipafont-gothic)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
   OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
