@@ -1,5 +1,7 @@
 #include "registry.h"
 
+#include "programs/program_summaries.h"
+
 #include "reflection/reflection_program.h"
 #include "speakers/speaker_program.h"
 #include "standing/standing_program.h"
@@ -11,42 +13,46 @@ namespace ondel {
 
 namespace {
 
+// A program's name with its summaries from the table CMake keeps.
+ProgramIdentity identityOf(std::string_view name)
+{
+    for (const ProgramSummary &summary : programSummaries)
+        if (summary.name == name)
+            return {std::string(name), std::string(summary.japanese), std::string(summary.english)};
+    return {std::string(name), {}, {}};
+}
+
 ProgramRegistry theNine()
 {
     using P = ParticlePhase;
     const std::vector<ProgramDescription> list{
-        travellingProgram({"ondel8", "2つのパルスがすれ違い、重なり合う様子",
-                           "Two pulses running through each other, and their superposition"},
+        travellingProgram(identityOf("ondel8"),
                           {.defaultFile = "pulse160a", .secondDirection = SecondPulseDirection::Backward}),
-        travellingProgram({"ondel8_dou", "同じ向きに進む2つのパルスとその和", "Two pulses running the same way, and their sum"},
+        travellingProgram(identityOf("ondel8_dou"),
                           {.defaultFile = "dou160", .secondDirection = SecondPulseDirection::Forward}),
-        reflectionProgram({"ondel9", "自由端・固定端でのパルスの反射", "A pulse reflected at a free or a fixed end"},
+        reflectionProgram(identityOf("ondel9"),
                           {.source = IncidentSource::LoadedPulse,
                            .endChoices = EndChoices::FreeFixed,
                            .timeLimit = 2880,
                            .defaultFile = "pulse160a",
                            .smallReflectedRim = colour::red}),
-        reflectionProgram({"ondel10", "スライドバーで描いたパルスの反射（自由端・固定端・無反射）",
-                           "A hand-drawn pulse reflected at a free, fixed or non-reflecting end"},
+        reflectionProgram(identityOf("ondel10"),
                           // Several minutes of drawing at 10 ms a tick.
                           {.source = IncidentSource::SlideBar,
                            .endChoices = EndChoices::FreeFixedNonReflecting,
                            .timeLimit = 31500,
                            .defaultFile = {},
                            .smallReflectedRim = colour::black}),
-        standingProgram({"ondel3", "進行波と定常波", "A travelling sine wave and the standing wave"},
+        standingProgram(identityOf("ondel3"),
                         {.timeDivisor = 20, .particlePhase = P::ParticleNumber, .window = narrowSineWindow, .timer = slowSineTimer}),
-        standingProgram({"ondel3a", "進行波と定常波（横長の画面）", "A travelling sine wave and the standing wave, wide window"},
+        standingProgram(identityOf("ondel3a"),
                         {.timeDivisor = 20, .particlePhase = P::DataPosition, .window = wideSineWindow, .timer = slowSineTimer}),
         // Time at half the rate per tick.
-        standingProgram({"ondel5", "進行波と定常波（速いタイマー、細かい y-t 線）",
-                         "A travelling and standing sine wave with a fast timer and a fine y-t trace"},
+        standingProgram(identityOf("ondel5"),
                         {.timeDivisor = 40, .particlePhase = P::ParticleNumber, .window = narrowSineWindow, .timer = fastSineTimer}),
-        standingProgram({"ondel5a", "進行波と定常波（速いタイマー、横長の画面）",
-                         "A travelling and standing sine wave with a fast timer, wide window"},
+        standingProgram(identityOf("ondel5a"),
                         {.timeDivisor = 20, .particlePhase = P::DataPosition, .window = wideSineWindow, .timer = fastSineTimer}),
-        speakerProgram({"ondel15", "2つのスピーカーからの音の重ね合わせ（同相・逆相）",
-                        "The sound of two loudspeakers in phase or in anti-phase"}),
+        speakerProgram(identityOf("ondel15")),
     };
     ProgramRegistry registry;
     for (const ProgramDescription &description : list)

@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
   fonts-ipafont-gothic
   xvfb xauth xdotool imagemagick
+  librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian
 )
 
 missing=()

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs one program under Xvfb, clicks the named controls (as a teacher would,
-# with the mouse), waits, and saves a screenshot of the screen.
+# with the mouse), waits, and saves a screenshot of the program's window.
 #   scripts/screenshot.sh BUILD_DIR PROGRAM OUT.png [STEP ...]
 # A STEP is a control name to click (Command1, Option3, ...), "wait:SECONDS",
 # "type:TEXT" (types into the focused text box, replacing its text), or
@@ -44,4 +44,4 @@ for step in "$@"; do
   esac
 done
 sleep 0.3
-import -window root "$out"
+import -window "$window" "$out"

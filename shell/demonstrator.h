@@ -35,6 +35,9 @@ public:
     WindowState &state() { return state_; }
     const WindowState &state() const { return state_; }
     const ControlInputs &inputs() const { return inputs_; }
+    // Where "実行/再実行" looks for a file that is not in the working folder.
+    void setDataFolders(std::vector<std::string> folders) { dataFolders_ = std::move(folders); }
+    const std::vector<std::string> &dataFolders() const { return dataFolders_; }
 
     // A click on a control bound to `action`. False for an action this
     // program has nothing for (Action::None, for instance).
@@ -72,6 +75,7 @@ private:
     ProgramDescription description_;
     WindowState state_;
     ControlInputs inputs_;
+    std::vector<std::string> dataFolders_;
     DrawList frame_;
     DrawList picture_;
     std::optional<std::string> message_;

@@ -1,5 +1,6 @@
 #include "pulse_demonstrator.h"
 
+#include "data_folder.h"
 #include "pulse_file.h"
 
 namespace ondel {
@@ -13,7 +14,7 @@ PulseDemonstrator::PulseDemonstrator(ProgramDescription description) : Demonstra
 
 bool PulseDemonstrator::loadPulseFile()
 {
-    const PulseReadResult result = readPulseFile(inputs().pulseFileName + ".csv");
+    const PulseReadResult result = readPulseFile(locateDataFile(inputs().pulseFileName + ".csv", dataFolders()));
     if (const auto *error = std::get_if<PulseFileError>(&result)) {
         report(error->message);
         return false;

@@ -1,6 +1,7 @@
 #include "runprogram.h"
 
 #include "fonts.h"
+#include "installation.h"
 #include "ondelwindow.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@ int runProgram(int argc, char **argv, std::unique_ptr<Demonstrator> program)
 {
     QApplication app(argc, argv);
     installFontSubstitution();
+    connectToInstallation(*program);
     OndelWindow window(std::move(program));
     window.show();
     return QApplication::exec();

@@ -31,13 +31,18 @@ std::vector<std::string> split(std::string_view text, char separator)
 }
 
 // The names in the README's table of programs, rows "| `ondel8` | ...".
+// The programs' table: the rows under "## The programs" (the teachers'
+// section repeats the names in Japanese further down).
 std::vector<std::string> readmeProgramNames()
 {
     std::ifstream readme(ONDEL_README);
     EXPECT_TRUE(readme) << "cannot read " << ONDEL_README;
     std::vector<std::string> names;
+    bool inSection = false;
     for (std::string line; std::getline(readme, line);) {
-        if (!line.starts_with("| `ondel"))
+        if (line.starts_with("## "))
+            inSection = line == "## The programs";
+        if (!inSection || !line.starts_with("| `ondel"))
             continue;
         const std::size_t start = line.find('`') + 1;
         names.push_back(line.substr(start, line.find('`', start) - start));

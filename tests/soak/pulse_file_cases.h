@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tests/support/temp_dir.h"
+#include "tests/support/working_folder.h"
 
 #include <string>
 #include <vector>
@@ -36,14 +37,8 @@ private:
 // The folder of cases as the working directory, so that bare names typed
 // into Text1 find them, for as long as the object lives.
 class WorkingPulseFileFolder : public PulseFileFolder {
-public:
-    WorkingPulseFileFolder() : previous_(std::filesystem::current_path()) { std::filesystem::current_path(path()); }
-    ~WorkingPulseFileFolder() { std::filesystem::current_path(previous_); }
-    WorkingPulseFileFolder(const WorkingPulseFileFolder &) = delete;
-    WorkingPulseFileFolder &operator=(const WorkingPulseFileFolder &) = delete;
-
 private:
-    std::filesystem::path previous_;
+    test_support::WorkingFolder working_{path()};
 };
 
 } // namespace ondel::soak
