@@ -111,6 +111,38 @@ TEST(PulseFile, NamesTheFileAndLineOfABadField)
     }
 }
 
+// strtold takes more than a number of the file: blanks in front, hexadecimal,
+// partial words. None of that is a number here; the words it knows are not
+// finite, and what it cannot hold is out of range.
+TEST(PulseFile, TakesOnlyTheNumbersOfTheFileFromTheCLibrary)
+{
+    struct Row {
+        const char *name;
+        std::string field;
+        const char *problem;
+    };
+    const std::vector<Row> rows{
+        {"hexadecimal with binary exponent", "0x1p3", "数値ではありません"},
+        {"vertical tab in front", "\v1", "数値ではありません"},
+        {"form feed in front", "\f1", "数値ではありません"},
+        {"exponent without digits", "1e+", "数値ではありません"},
+        {"point alone", ".", "数値ではありません"},
+        {"infinity cut short", "infin", "数値ではありません"},
+        {"infinity run on", "infinityx", "数値ではありません"},
+        {"nan payload with a blank", "nan(1 2)", "数値ではありません"},
+        {"text after a nan payload", "nan(1)x", "数値ではありません"},
+        {"infinity in capitals, plus sign", "+INFINITY", "有限の数ではありません"},
+        {"nan with a payload", "-NaN(0x1f_a)", "有限の数ではありません"},
+        {"below every real", "1e-5000", "範囲を超えて"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string message = errorOf(parsePulseText("1,2\n" + row.field + ",0\n", "bad.csv"));
+        EXPECT_NE(message.find(" 2 行目"), std::string::npos) << message;
+        EXPECT_NE(message.find(row.problem), std::string::npos) << message;
+    }
+}
+
 TEST(PulseFile, ShowsABadFieldAsShortValidText)
 {
     struct Row {
