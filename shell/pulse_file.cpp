@@ -71,10 +71,10 @@ std::string shown(std::string_view field)
 
 std::string_view trimmed(std::string_view s)
 {
-    const auto first = s.find_first_not_of(" \t\r");
+    const auto first = s.find_first_not_of(" \t");
     if (first == std::string_view::npos)
         return {};
-    return s.substr(first, s.find_last_not_of(" \t\r") - first + 1);
+    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
 }
 
 char lowerCase(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
@@ -146,6 +146,20 @@ std::variant<float, std::string> fieldValue(std::string_view field)
     return stored;
 }
 
+// Takes the first line off `bytes`. A line ends in LF, in CRLF or, as an old
+// spreadsheet writes it, in CR alone.
+std::string_view takeLine(std::string_view &bytes)
+{
+    const std::size_t end = std::min(bytes.find_first_of("\r\n"), bytes.size());
+    const std::string_view line = bytes.substr(0, end);
+    bytes.remove_prefix(end);
+    if (bytes.starts_with("\r\n"))
+        bytes.remove_prefix(2);
+    else if (!bytes.empty())
+        bytes.remove_prefix(1);
+    return line;
+}
+
 } // namespace
 
 PulseReadResult parsePulseText(std::string_view bytes, std::string_view fileName)
@@ -157,9 +171,7 @@ PulseReadResult parsePulseText(std::string_view bytes, std::string_view fileName
     int line = 0;
     while (!bytes.empty()) {
         ++line;
-        const std::size_t lineEnd = bytes.find('\n');
-        const std::string_view text = bytes.substr(0, lineEnd);
-        bytes.remove_prefix(lineEnd == std::string_view::npos ? bytes.size() : lineEnd + 1);
+        const std::string_view text = takeLine(bytes);
         if (trimmed(text).empty())
             continue;
 
@@ -270,7 +282,7 @@ PulseReadResult readPulseFile(const std::string &path)
 
     // Too large. The complete lines read so far may already show what is
     // wrong (typically too many records, with the line); say that instead.
-    const std::size_t lastLineEnd = bytes.rfind('\n', maxPulseFileBytes - 1);
+    const std::size_t lastLineEnd = bytes.find_last_of("\r\n", maxPulseFileBytes - 1);
     const std::string_view completeLines(bytes.data(), lastLineEnd == std::string::npos ? 0 : lastLineEnd + 1);
     PulseReadResult prefix = parsePulseText(completeLines, path);
     if (std::holds_alternative<PulseFileError>(prefix))

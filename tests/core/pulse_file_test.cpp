@@ -92,7 +92,6 @@ TEST(PulseFile, NamesTheFileAndLineOfABadField)
         {"hexadecimal", "0x10,0\n", 1, "数値ではありません"},
         {"blank inside a number", "1 2,0\n", 1, "数値ではありません"},
         {"binary bytes", std::string("1,2\n\0\x01\xFF,3\n", 9), 2, "数値ではありません"},
-        {"carriage return alone", "1\r2,3\n", 1, "数値ではありません"},
         {"empty field", "1,,2\n", 1, "空の欄"},
         {"trailing comma", "1,2,\n", 1, "空の欄"},
         {"infinity", "1,2\n3,inf\n", 2, "有限の数ではありません"},
@@ -140,6 +139,38 @@ TEST(PulseFile, TakesOnlyTheNumbersOfTheFileFromTheCLibrary)
         const std::string message = errorOf(parsePulseText("1,2\n" + row.field + ",0\n", "bad.csv"));
         EXPECT_NE(message.find(" 2 行目"), std::string::npos) << message;
         EXPECT_NE(message.find(row.problem), std::string::npos) << message;
+    }
+}
+
+// A line break is LF, CRLF (one break, not two) or CR alone, as an old
+// spreadsheet's "CSV (Macintosh)" writes it; lines are counted alike.
+TEST(PulseFile, TakesEveryStyleOfLineBreak)
+{
+    struct Row {
+        const char *name;
+        std::vector<std::string> breaks; // used in turn
+    };
+    const std::vector<Row> rows{
+        {"LF", {"\n"}},
+        {"CRLF", {"\r\n"}},
+        {"CR", {"\r"}},
+        {"mixed, LF then CR is two breaks", {"\n", "\r", "\r\n"}},
+        {"mixed, CRLF then CR is two breaks", {"\r\n", "\r", "\n"}},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        std::string text;
+        auto addLine = [&, k = std::size_t{0}](std::string_view line) mutable {
+            text += std::string(line) + row.breaks[k++ % row.breaks.size()];
+        };
+        for (const char *line : {"0.5,-0.25", "", "1,2", "3"})
+            addLine(line);
+        const Records records = parsed(text);
+        EXPECT_EQ(records.first, (std::vector<float>{0.5f, 1, 3}));
+        EXPECT_EQ(records.second, (std::vector<float>{-0.25f, 2, 0}));
+        addLine("x,0");
+        const std::string message = errorOf(parsePulseText(text, "lines.csv"));
+        EXPECT_NE(message.find(" 5 行目"), std::string::npos) << message;
     }
 }
 
@@ -224,12 +255,19 @@ TEST(PulseFile, RefusesWhatIsNotAReadableDataFileWithoutWaiting)
 TEST(PulseFile, ReportsTheLineOfTooManyRecordsEvenInAnOversizedFile)
 {
     const TempDir dir;
-    std::string text;
-    while (text.size() <= maxPulseFileBytes)
-        text += "0.125,-0.125\n";
-    const std::string path = dir.write("many.csv", text);
-    const std::string message = errorOf(readPulseFile(path));
-    EXPECT_NE(message.find("「" + path + "」の 3201 行目"), std::string::npos) << message;
+    struct Row {
+        const char *name;
+        const char *lineBreak;
+    };
+    for (const auto [name, lineBreak] : {Row{"LF", "\n"}, Row{"CRLF", "\r\n"}, Row{"CR", "\r"}}) {
+        SCOPED_TRACE(name);
+        std::string text;
+        while (text.size() <= maxPulseFileBytes)
+            text += std::string("0.125,-0.125") + lineBreak;
+        const std::string path = dir.write(std::string(name) + ".csv", text);
+        const std::string message = errorOf(readPulseFile(path));
+        EXPECT_NE(message.find("「" + path + "」の 3201 行目"), std::string::npos) << message;
+    }
 }
 
 TEST(PulseFile, RefusesAFileWithoutReadPermission)
