@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
-  locales
+  emscripten locales
   fonts-ipafont-gothic
   xvfb xauth xdotool imagemagick
 )

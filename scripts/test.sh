@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything, and runs the whole test
-# suite: the core and widget tests, then the core tests again under
-# AddressSanitizer and UndefinedBehaviorSanitizer, then each fuzz target for
-# a few seconds.
+# suite: the core and widget tests, then compiles the core for the browser
+# (emscripten), then runs the core tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, then each fuzz target for a few seconds.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -12,6 +12,9 @@ cd "$here"
 cmake --preset default
 cmake --build --preset default
 ctest --preset default
+
+cmake --preset wasm-core
+cmake --build --preset wasm-core
 
 cmake --preset sanitize
 cmake --build --preset sanitize
