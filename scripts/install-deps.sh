@@ -1,24 +1,33 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing need,
-# where they are missing. Uses sudo when not run as root.
+# where they are missing, and the German locale the number tests read under.
+# Uses sudo when not run as root.
 set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
+  emscripten locales
   fonts-ipafont-gothic
   xvfb xauth xdotool imagemagick
   librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian
 )
 
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
 
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
-echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# Its decimal point is a comma: numbers must still be read with a point.
+if ! locale -a | grep -x 'de_DE\.utf8' >/dev/null; then
+  echo "Generating the de_DE.UTF-8 locale"
+  $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8
+fi

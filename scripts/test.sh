@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything, and runs the whole test
 # suite: the core and widget tests, the installed layout and the Debian
-# package, then the core tests again under AddressSanitizer and
+# package, then compiles the core for the browser (emscripten), then runs
+# the core tests again under AddressSanitizer and
 # UndefinedBehaviorSanitizer, then each fuzz target for a few seconds.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -13,6 +14,9 @@ cmake --preset default
 cmake --build --preset default
 ctest --preset default
 scripts/check-package.sh build
+
+cmake --preset wasm-core
+cmake --build --preset wasm-core
 
 cmake --preset sanitize
 cmake --build --preset sanitize

@@ -1,8 +1,9 @@
 #include "numeric.h"
 
-#include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <string>
 
 namespace ondel {
 
@@ -25,6 +26,13 @@ std::int16_t toInt16(double value)
     return static_cast<std::int16_t>(rounded);
 }
 
+locale_t cLocale()
+{
+    // Never freed: one for the whole run.
+    static const locale_t c = ::newlocale(LC_ALL_MASK, "C", nullptr);
+    return c;
+}
+
 namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
@@ -32,48 +40,42 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 } // namespace
 
+std::size_t decimalLength(std::string_view text)
+{
+    const auto digitsFrom = [&](std::size_t pos) {
+        while (pos < text.size() && isDigit(text[pos]))
+            ++pos;
+        return pos;
+    };
+    const std::size_t whole = digitsFrom(0);
+    if (whole == text.size() || text[whole] != '.')
+        return whole;
+    const std::size_t end = digitsFrom(whole + 1);
+    // A point alone is no number.
+    return end == 1 ? 0 : end;
+}
+
 double numericValue(std::string_view text)
 {
     std::size_t pos = 0;
     while (pos < text.size() && isBlank(text[pos]))
         ++pos;
 
-    // Take the longest prefix of the form [sign] digits [. digits]; the
-    // exponent form is deliberately not part of it.
+    // Take the longest prefix of the form [sign] decimal; the exponent form
+    // is deliberately not part of it.
     const std::size_t start = pos;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
         ++pos;
-    const std::size_t digitsStart = pos;
-    while (pos < text.size() && isDigit(text[pos]))
-        ++pos;
-    std::size_t digits = pos - digitsStart;
-    if (pos < text.size() && text[pos] == '.') {
-        const std::size_t fractionStart = ++pos;
-        while (pos < text.size() && isDigit(text[pos]))
-            ++pos;
-        digits += pos - fractionStart;
-    }
-    if (digits == 0)
+    const std::size_t length = decimalLength(text.substr(pos));
+    if (length == 0)
         return 0.0;
 
-    // from_chars takes no leading '+'.
-    std::string_view number = text.substr(start, pos - start);
-    const bool negative = number.front() == '-';
-    if (number.front() == '+' || number.front() == '-')
-        number.remove_prefix(1);
-
-    double value = 0.0;
-    const auto [end, error] =
-        std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::fixed);
-    if (error == std::errc::result_out_of_range) {
-        // Too many digits for a double either way: huge, or vanishingly small.
-        const std::string_view whole = number.substr(0, number.find('.'));
-        const bool huge = whole.find_first_not_of('0') != std::string_view::npos;
-        value = huge ? std::numeric_limits<double>::max() : 0.0;
-    } else if (error != std::errc{}) {
-        value = 0.0;
-    }
-    return negative ? -value : value;
+    // strtod wants the number on its own, ended by a NUL.
+    const std::string number(text.substr(start, pos + length - start));
+    const double value = ::strtod_l(number.c_str(), nullptr, cLocale());
+    // Only too many digits for a double give an infinity; a number too small
+    // comes back as 0 or the nearest denormal, as it should.
+    return std::isinf(value) ? std::copysign(std::numeric_limits<double>::max(), value) : value;
 }
 
 } // namespace ondel

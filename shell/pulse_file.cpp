@@ -1,9 +1,11 @@
 #include "pulse_file.h"
 
+#include "numeric.h"
+
 #include <algorithm>
 #include <cerrno>
-#include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 #include <fcntl.h>
@@ -69,10 +71,50 @@ std::string shown(std::string_view field)
 
 std::string_view trimmed(std::string_view s)
 {
-    const auto first = s.find_first_not_of(" \t\r");
+    const auto first = s.find_first_not_of(" \t");
     if (first == std::string_view::npos)
         return {};
-    return s.substr(first, s.find_last_not_of(" \t\r") - first + 1);
+    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
+}
+
+char lowerCase(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool isWord(std::string_view text, std::string_view word)
+{
+    return std::equal(text.begin(), text.end(), word.begin(), word.end(),
+                      [](char a, char b) { return lowerCase(a) == b; });
+}
+
+bool isNanPayload(char c)
+{
+    const char lower = lowerCase(c);
+    return (lower >= 'a' && lower <= 'z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+// Whether all of `text` is a number: [-] decimal [e [sign] digits], or [-]
+// "inf", "infinity", "nan", "nan(letters, digits, _)" in any case. strtold
+// takes more (blanks in front, hexadecimal, a '+'); this reader never did.
+bool isNumber(std::string_view text)
+{
+    if (text.starts_with('-'))
+        text.remove_prefix(1);
+    if (isWord(text, "inf") || isWord(text, "infinity") || isWord(text, "nan"))
+        return true;
+    if (isWord(text.substr(0, 4), "nan(") && text.ends_with(')'))
+        return std::all_of(text.begin() + 4, text.end() - 1, isNanPayload);
+
+    const std::size_t decimal = decimalLength(text);
+    if (decimal == 0)
+        return false;
+    std::string_view exponent = text.substr(decimal);
+    if (exponent.empty())
+        return true;
+    if (lowerCase(exponent.front()) != 'e')
+        return false;
+    exponent.remove_prefix(1);
+    if (exponent.starts_with('+') || exponent.starts_with('-'))
+        exponent.remove_prefix(1);
+    return !exponent.empty() && exponent.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
 // The value of one field, or an error text. Read as a long double, so that a
@@ -85,15 +127,13 @@ std::variant<float, std::string> fieldValue(std::string_view field)
     std::string_view digits = number;
     if (digits.starts_with('+') && !digits.substr(1).starts_with('-'))
         digits.remove_prefix(1);
-    // For "inf" and "nan" libstdc++ reads a long double with strtold, on past
-    // the end of the range up to a NUL; a copy of the field ends in one.
-    const std::string copy(digits);
-    long double value = 0;
-    const auto [end, error] = std::from_chars(copy.data(), copy.data() + copy.size(), value);
-    if (digits.empty() || end != copy.data() + copy.size() ||
-        (error != std::errc{} && error != std::errc::result_out_of_range))
+    if (!isNumber(digits))
         return quoted(shown(number)) + "は数値ではありません。";
-    if (error == std::errc::result_out_of_range)
+    // strtold wants the number on its own, ended by a NUL.
+    const std::string copy(digits);
+    errno = 0;
+    const long double value = ::strtold_l(copy.c_str(), nullptr, cLocale());
+    if (errno == ERANGE)
         return "値" + quoted(shown(number)) + "は扱える範囲を超えています。";
     const auto tooLarge = [&] { return "値" + quoted(shown(number)) + "は大きすぎるか、有限の数ではありません。"; };
     if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max())
@@ -104,6 +144,20 @@ std::variant<float, std::string> fieldValue(std::string_view field)
     if (!std::isfinite(2000.0f * stored))
         return tooLarge();
     return stored;
+}
+
+// Takes the first line off `bytes`. A line ends in LF, in CRLF or, as an old
+// spreadsheet writes it, in CR alone.
+std::string_view takeLine(std::string_view &bytes)
+{
+    const std::size_t end = std::min(bytes.find_first_of("\r\n"), bytes.size());
+    const std::string_view line = bytes.substr(0, end);
+    bytes.remove_prefix(end);
+    if (bytes.starts_with("\r\n"))
+        bytes.remove_prefix(2);
+    else if (!bytes.empty())
+        bytes.remove_prefix(1);
+    return line;
 }
 
 } // namespace
@@ -117,9 +171,7 @@ PulseReadResult parsePulseText(std::string_view bytes, std::string_view fileName
     int line = 0;
     while (!bytes.empty()) {
         ++line;
-        const std::size_t lineEnd = bytes.find('\n');
-        const std::string_view text = bytes.substr(0, lineEnd);
-        bytes.remove_prefix(lineEnd == std::string_view::npos ? bytes.size() : lineEnd + 1);
+        const std::string_view text = takeLine(bytes);
         if (trimmed(text).empty())
             continue;
 
@@ -230,7 +282,7 @@ PulseReadResult readPulseFile(const std::string &path)
 
     // Too large. The complete lines read so far may already show what is
     // wrong (typically too many records, with the line); say that instead.
-    const std::size_t lastLineEnd = bytes.rfind('\n', maxPulseFileBytes - 1);
+    const std::size_t lastLineEnd = bytes.find_last_of("\r\n", maxPulseFileBytes - 1);
     const std::string_view completeLines(bytes.data(), lastLineEnd == std::string::npos ? 0 : lastLineEnd + 1);
     PulseReadResult prefix = parsePulseText(completeLines, path);
     if (std::holds_alternative<PulseFileError>(prefix))

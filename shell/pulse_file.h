@@ -11,9 +11,9 @@
 // anything of it is used, so a bad file changes nothing.
 //
 // Beyond the plain format, the reader accepts what spreadsheet programs
-// write: a UTF-8 byte order mark, CRLF line ends, blanks around numbers,
-// blank lines (skipped). Numbers are taken two at a time in file order; a
-// last record with a single number gets 0 as its second.
+// write: a UTF-8 byte order mark, CRLF or CR line ends, blanks around
+// numbers, blank lines (skipped). Numbers are taken two at a time in file
+// order; a last record with a single number gets 0 as its second.
 namespace ondel {
 
 struct PulseRecords {

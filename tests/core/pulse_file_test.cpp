@@ -93,7 +93,6 @@ TEST(PulseFile, NamesTheFileAndLineOfABadField)
         {"hexadecimal", "0x10,0\n", 1, "数値ではありません"},
         {"blank inside a number", "1 2,0\n", 1, "数値ではありません"},
         {"binary bytes", std::string("1,2\n\0\x01\xFF,3\n", 9), 2, "数値ではありません"},
-        {"carriage return alone", "1\r2,3\n", 1, "数値ではありません"},
         {"empty field", "1,,2\n", 1, "空の欄"},
         {"trailing comma", "1,2,\n", 1, "空の欄"},
         {"infinity", "1,2\n3,inf\n", 2, "有限の数ではありません"},
@@ -109,6 +108,70 @@ TEST(PulseFile, NamesTheFileAndLineOfABadField)
         EXPECT_NE(message.find("「bad.csv」"), std::string::npos) << message;
         EXPECT_NE(message.find(" " + std::to_string(row.line) + " 行目"), std::string::npos) << message;
         EXPECT_NE(message.find(row.problem), std::string::npos) << message;
+    }
+}
+
+// strtold takes more than a number of the file: blanks in front, hexadecimal,
+// partial words. None of that is a number here; the words it knows are not
+// finite, and what it cannot hold is out of range.
+TEST(PulseFile, TakesOnlyTheNumbersOfTheFileFromTheCLibrary)
+{
+    struct Row {
+        const char *name;
+        std::string field;
+        const char *problem;
+    };
+    const std::vector<Row> rows{
+        {"hexadecimal with binary exponent", "0x1p3", "数値ではありません"},
+        {"vertical tab in front", "\v1", "数値ではありません"},
+        {"form feed in front", "\f1", "数値ではありません"},
+        {"exponent without digits", "1e+", "数値ではありません"},
+        {"point alone", ".", "数値ではありません"},
+        {"infinity cut short", "infin", "数値ではありません"},
+        {"infinity run on", "infinityx", "数値ではありません"},
+        {"nan payload with a blank", "nan(1 2)", "数値ではありません"},
+        {"text after a nan payload", "nan(1)x", "数値ではありません"},
+        {"infinity in capitals, plus sign", "+INFINITY", "有限の数ではありません"},
+        {"nan with a payload", "-NaN(0x1f_a)", "有限の数ではありません"},
+        {"below every real", "1e-5000", "範囲を超えて"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string message = errorOf(parsePulseText("1,2\n" + row.field + ",0\n", "bad.csv"));
+        EXPECT_NE(message.find(" 2 行目"), std::string::npos) << message;
+        EXPECT_NE(message.find(row.problem), std::string::npos) << message;
+    }
+}
+
+// A line break is LF, CRLF (one break, not two) or CR alone, as an old
+// spreadsheet's "CSV (Macintosh)" writes it; lines are counted alike.
+TEST(PulseFile, TakesEveryStyleOfLineBreak)
+{
+    struct Row {
+        const char *name;
+        std::vector<std::string> breaks; // used in turn
+    };
+    const std::vector<Row> rows{
+        {"LF", {"\n"}},
+        {"CRLF", {"\r\n"}},
+        {"CR", {"\r"}},
+        {"mixed, LF then CR is two breaks", {"\n", "\r", "\r\n"}},
+        {"mixed, CRLF then CR is two breaks", {"\r\n", "\r", "\n"}},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        std::string text;
+        auto addLine = [&, k = std::size_t{0}](std::string_view line) mutable {
+            text += std::string(line) + row.breaks[k++ % row.breaks.size()];
+        };
+        for (const char *line : {"0.5,-0.25", "", "1,2", "3"})
+            addLine(line);
+        const Records records = parsed(text);
+        EXPECT_EQ(records.first, (std::vector<float>{0.5f, 1, 3}));
+        EXPECT_EQ(records.second, (std::vector<float>{-0.25f, 2, 0}));
+        addLine("x,0");
+        const std::string message = errorOf(parsePulseText(text, "lines.csv"));
+        EXPECT_NE(message.find(" 5 行目"), std::string::npos) << message;
     }
 }
 
@@ -193,12 +256,19 @@ TEST(PulseFile, RefusesWhatIsNotAReadableDataFileWithoutWaiting)
 TEST(PulseFile, ReportsTheLineOfTooManyRecordsEvenInAnOversizedFile)
 {
     const TempDir dir;
-    std::string text;
-    while (text.size() <= maxPulseFileBytes)
-        text += "0.125,-0.125\n";
-    const std::string path = dir.write("many.csv", text);
-    const std::string message = errorOf(readPulseFile(path));
-    EXPECT_NE(message.find("「" + path + "」の 3201 行目"), std::string::npos) << message;
+    struct Row {
+        const char *name;
+        const char *lineBreak;
+    };
+    for (const auto [name, lineBreak] : {Row{"LF", "\n"}, Row{"CRLF", "\r\n"}, Row{"CR", "\r"}}) {
+        SCOPED_TRACE(name);
+        std::string text;
+        while (text.size() <= maxPulseFileBytes)
+            text += std::string("0.125,-0.125") + lineBreak;
+        const std::string path = dir.write(std::string(name) + ".csv", text);
+        const std::string message = errorOf(readPulseFile(path));
+        EXPECT_NE(message.find("「" + path + "」の 3201 行目"), std::string::npos) << message;
+    }
 }
 
 TEST(PulseFile, RefusesAFileWithoutReadPermission)

@@ -1,0 +1,49 @@
+#include "shell/numeric.h"
+#include "shell/pulse_file.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <string>
+#include <vector>
+
+namespace ondel {
+namespace {
+
+// The German locale, in place while the object lives, as a Qt window sets
+// the user's locale at start. Its decimal point is a comma.
+class GermanLocale {
+public:
+    GermanLocale() : before_(std::setlocale(LC_ALL, nullptr))
+    {
+        active_ = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+    }
+    ~GermanLocale() { std::setlocale(LC_ALL, before_.c_str()); }
+    GermanLocale(const GermanLocale &) = delete;
+    GermanLocale &operator=(const GermanLocale &) = delete;
+    bool active() const { return active_; }
+
+private:
+    std::string before_;
+    bool active_ = false;
+};
+
+// Text boxes and pulse files write numbers with a point whatever the
+// teacher's language.
+TEST(CommaLocale, NumbersAreStillReadWithAPoint)
+{
+    const GermanLocale german;
+    if (!german.active())
+        GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed";
+    ASSERT_EQ(std::string(std::localeconv()->decimal_point), ",");
+
+    EXPECT_EQ(numericValue("0.5"), 0.5);
+    EXPECT_EQ(numericValue(" -140.25 mm"), -140.25);
+    const PulseReadResult result = parsePulseText("0.5,-0.25\n1.5e1,2\n", "de.csv");
+    ASSERT_TRUE(std::holds_alternative<PulseRecords>(result)) << std::get<PulseFileError>(result).message;
+    EXPECT_EQ(std::get<PulseRecords>(result).first, (std::vector<float>{0.5f, 15}));
+    EXPECT_EQ(std::get<PulseRecords>(result).second, (std::vector<float>{-0.25f, 2}));
+}
+
+} // namespace
+} // namespace ondel
