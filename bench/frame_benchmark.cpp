@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of one ondel8 tick at its busiest (both rows, all three y-x
 // curves, the y-t trace running): building the frame, and painting it onto
 // a window-sized image the way the canvas does. A 10 ms timer leaves room

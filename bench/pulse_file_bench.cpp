@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long "実行/再実行" holds up the window: reading the default pulse file,
 // and the worst a file can do (the most that is ever read, in one line or
 // in too many records), and one tick of ondel8 with everything shown.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One tick of ondel9 and of ondel10 with everything shown (both rows, all
 // three y-x curves, the y-t trace), against the 10 ms a tick is given.
 #include "programs/registry.h"

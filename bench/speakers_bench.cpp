@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One tick of ondel15 with everything shown (both rows, all three y-x
 // curves, the y-t trace) and the shipped tone playing, against the 10 ms a
 // tick is given; and the same with an absurd separation typed in, which must

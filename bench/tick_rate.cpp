@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How many ticks a program's window really runs per second, and what share
 // of one core it takes, with the pulse file loaded, both rows, the y-x
 // curves and the y-t trace on and the speed bar at a given interval. Run it

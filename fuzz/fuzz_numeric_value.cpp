@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The leading-number reading of a text box. Any bytes give a finite value;
 // a text built as blanks, a number and a tail that cannot continue it gives
 // the number's value as strtod reads it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the pulse file reader as a file's content. Every
 // answer must be a drawable table of at most 3200 records that reads back
 // unchanged once written out, or a readable Japanese reason.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one fuzz target for SECONDS on a fresh scratch corpus WORK seeded from
 # CORPUS; fails when the target finds a fault (its input is left in WORK).
 file(REMOVE_RECURSE ${WORK})

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One program of the family; the build makes one executable per program,
 // each naming itself in ONDEL_PROGRAM.
 #include "programs/registry.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The end of the medium: free (the pulse comes back with its sign), fixed

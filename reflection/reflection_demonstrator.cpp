@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "reflection_demonstrator.h"
 
 #include "reflection_frame.h"

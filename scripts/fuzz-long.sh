@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs each fuzz target for a long time, one after another, under
 # AddressSanitizer and UndefinedBehaviorSanitizer, and prints its final
 # figures (executions, coverage, features, corpus).

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the pulse data files in data/ (the same bytes on every run).
 
 A pulse data file holds 3200 records "first,second": record k is the sample

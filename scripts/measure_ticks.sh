@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures a program under Xvfb at the default speed (10 ms) and with the
 # speed bar at its fastest (1 ms): the real program's share of one core, read
 # from /proc while the teacher's clicks have everything switched on, and the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one program under Xvfb, clicks the named controls (as a teacher would,
 # with the mouse), waits, and saves a screenshot of the program's window.
 #   scripts/screenshot.sh BUILD_DIR PROGRAM OUT.png [STEP ...]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The soak at length: every program's core through EVENTS random events
 # (default 10 million each) under AddressSanitizer and
 # UndefinedBehaviorSanitizer, JOBS programs at a time (default 2), at low

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds everything, and runs the whole test
 # suite: the core and widget tests, the installed layout and the Debian
 # package, then compiles the core for the browser (emscripten), then runs

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "speaker_demonstrator.h"
 
 #include "speaker_frame.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints the centre of a control, in pixels of the window's client area, so
 // that scripts can click it like a teacher would:
 //   control_centre PROGRAM CONTROL

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays a recorded session on one program in the working folder and
 // prints its hash, or with --text everything it drew, one primitive a line,
 // for comparing two builds with diff:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "travelling_demonstrator.h"
 
 #include "shell/render.h"

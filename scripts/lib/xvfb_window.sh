@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the scripts that drive a program under Xvfb like a teacher:
 # source it, then start_xvfb, start_program and click_control. Needs $build
 # (a build folder), $program and $here (the repository) to be set.

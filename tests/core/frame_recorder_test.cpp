@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "programs/registry.h"
 #include "shell/frame_text.h"
 #include "shell/session.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "programs/registry.h"
 #include "tests/soak/soak_checks.h"
 #include "tests/soak/soak_run.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "speakers/speaker_demonstrator.h"
 #include "speakers/speaker_frame.h"
 #include "speakers/speaker_wave.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "standing/standing_demonstrator.h"
 #include "tests/support/programs.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/render.h"
 #include "tests/support/programs.h"
 #include "tests/support/temp_dir.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/primitive_printing.h"
 
 #include "shell/yt_trace.h"

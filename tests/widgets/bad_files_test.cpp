@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bad pulse data files through a real window, for every program that reads
 // them: each one brings up a message box that does not block, the timer
 // keeps ticking, and time, the rest of the state and the pulse columns stay

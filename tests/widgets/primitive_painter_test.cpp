@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replaying primitives: 15 twips to a pixel, colours as given, and the
 // extent a surface repaints holds every pixel a primitive touched (a pixel
 // outside it would stay on screen as a ghost of the last frame).

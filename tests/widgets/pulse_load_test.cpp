@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "実行/再実行" in a real window: the teacher types a base name into Text1
 // and presses the button; a good file fills the pulse columns, a missing
 // one brings up a message and changes nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ticks faster than the screen: their changes are repainted together, at
 // most once per 8 ms, and none is lost.
 #include "shell/ui/repaintpacer.h"

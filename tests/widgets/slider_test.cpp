@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ondel10's slide bar in a real window: whatever way the teacher moves it,
 // the window hands the value to the program and the sample runs into the
 // row of particles.

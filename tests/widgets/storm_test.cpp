@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window under a storm: a few thousand random clicks on its buttons,
 // options, labels and frames, moves of its scroll bars and texts typed into
 // its text boxes, with the timer running in between. After every event the

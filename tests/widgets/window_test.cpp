@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ondel8 window as the teacher meets it: every control where the layout
 // puts it, with its caption, font and tab order; clicking the common
 // controls changes the state; the y-t picture shows, hides and restarts;
