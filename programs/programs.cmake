@@ -24,7 +24,8 @@ set(ONDEL_PROGRAM_TABLE
              "The sound of two loudspeakers in phase or in anti-phase"
 )
 
-# The names alone, and the table as C++ for the registry.
+# The names alone, each program's summaries as ONDEL_SUMMARY_JA_<name> and
+# ONDEL_SUMMARY_EN_<name>, and the table as C++ for the registry.
 set(ONDEL_PROGRAMS)
 set(summary_rows)
 list(LENGTH ONDEL_PROGRAM_TABLE fields)
@@ -36,6 +37,8 @@ foreach(i RANGE 0 ${last} 3)
   list(GET ONDEL_PROGRAM_TABLE ${ja} summary_ja)
   list(GET ONDEL_PROGRAM_TABLE ${en} summary_en)
   list(APPEND ONDEL_PROGRAMS ${name})
+  set(ONDEL_SUMMARY_JA_${name} "${summary_ja}")
+  set(ONDEL_SUMMARY_EN_${name} "${summary_en}")
   string(APPEND summary_rows "    {\"${name}\", \"${summary_ja}\", \"${summary_en}\"},\n")
 endforeach()
 configure_file(${CMAKE_CURRENT_LIST_DIR}/program_summaries.h.in ${CMAKE_BINARY_DIR}/generated/programs/program_summaries.h @ONLY)
