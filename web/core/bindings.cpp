@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the page can ask of the core: the list of programs, one program
+// opened by name, and the hash of a recorded session replayed here, which
+// must equal the desktop's.
+#include "opened_program.h"
+
+#include "programs/registry.h"
+#include "shell/session.h"
+
+#include <emscripten/bind.h>
+
+using emscripten::val;
+
+namespace ondel::web {
+
+namespace {
+
+// [{name, summaryJa, summaryEn}] in the order of the list.
+val programList()
+{
+    val list = val::array();
+    for (const ProgramDescription &description : builtInPrograms().all()) {
+        val entry = val::object();
+        entry.set("name", description.identity.name);
+        entry.set("summaryJa", description.identity.summaryJa);
+        entry.set("summaryEn", description.identity.summaryEn);
+        list.call<void>("push", entry);
+    }
+    return list;
+}
+
+// The named program, or null (the page owns it: delete() when done).
+OpenedProgram *openProgram(const std::string &name)
+{
+    auto program = makeProgram(name);
+    return program ? new OpenedProgram(std::move(program)) : nullptr;
+}
+
+// {hash} for a session replayed to its end, else {error}.
+val recordedSessionHash(const std::string &name, const std::string &text)
+{
+    val out = val::object();
+    auto program = makeProgram(name);
+    if (!program) {
+        out.set("error", "unknown program " + name);
+        return out;
+    }
+    const auto parsed = parseSession(text);
+    if (const auto *error = std::get_if<std::string>(&parsed)) {
+        out.set("error", *error);
+        return out;
+    }
+    if (auto hash = sessionHash(*program, std::get<SessionScript>(parsed)))
+        out.set("hash", *hash);
+    else
+        out.set("error", std::string("the session names a control the program lacks"));
+    return out;
+}
+
+} // namespace
+
+EMSCRIPTEN_BINDINGS(ondel_core)
+{
+    using namespace emscripten;
+    function("programList", &programList);
+    function("openProgram", &openProgram, allow_raw_pointers());
+    function("sessionHash", &recordedSessionHash);
+    class_<OpenedProgram>("OpenedProgram")
+        .function("layout", &OpenedProgram::layout)
+        .function("perform", &OpenedProgram::perform)
+        .function("setValue", &OpenedProgram::setValue)
+        .function("setText", &OpenedProgram::setText)
+        .function("tick", &OpenedProgram::tick)
+        .function("frame", &OpenedProgram::frame)
+        .function("takePicture", &OpenedProgram::takePicture)
+        .function("takeMessage", &OpenedProgram::takeMessage)
+        .function("timerInterval", &OpenedProgram::timerInterval)
+        .function("pictureVisible", &OpenedProgram::pictureVisible);
+}
+
+} // namespace ondel::web

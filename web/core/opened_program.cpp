@@ -1,0 +1,130 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "opened_program.h"
+
+using emscripten::val;
+
+namespace ondel::web {
+
+namespace {
+
+const char *kindName(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::Button: return "Button";
+    case ControlKind::Label: return "Label";
+    case ControlKind::Frame: return "Frame";
+    case ControlKind::Option: return "Option";
+    case ControlKind::TextBox: return "TextBox";
+    case ControlKind::HScrollBar: return "HScrollBar";
+    case ControlKind::VScrollBar: return "VScrollBar";
+    case ControlKind::Picture: return "Picture";
+    }
+    return "Label";
+}
+
+val toJs(const Rect &r)
+{
+    val out = val::object();
+    out.set("left", r.left);
+    out.set("top", r.top);
+    out.set("width", r.width);
+    out.set("height", r.height);
+    return out;
+}
+
+val toJs(const ControlSpec &c)
+{
+    val out = val::object();
+    out.set("name", c.name);
+    out.set("kind", std::string(kindName(c.kind)));
+    out.set("caption", c.caption);
+    out.set("rect", toJs(c.rect));
+    out.set("tabIndex", c.tabIndex);
+    // A control without its own font takes the window's.
+    const FontSpec font = c.font.value_or(FontSpec{});
+    val fontOut = val::object();
+    fontOut.set("points", font.points);
+    fontOut.set("weight", font.weight);
+    out.set("font", fontOut);
+    out.set("frame", c.frame);
+    val range = val::object();
+    range.set("minimum", c.range.minimum);
+    range.set("maximum", c.range.maximum);
+    range.set("value", c.range.value);
+    out.set("range", range);
+    out.set("checked", c.checked);
+    out.set("action", static_cast<int>(c.action));
+    return out;
+}
+
+} // namespace
+
+val toJs(const EncodedDrawing &drawing)
+{
+    val out = val::object();
+    // A copy: the view into the module's memory dies when the memory grows.
+    const val view(emscripten::typed_memory_view(drawing.numbers.size(), drawing.numbers.data()));
+    out.set("numbers", val::global("Float64Array").new_(view));
+    val texts = val::array();
+    for (const std::string &text : drawing.texts)
+        texts.call<void>("push", text);
+    out.set("texts", texts);
+    return out;
+}
+
+OpenedProgram::OpenedProgram(std::unique_ptr<Demonstrator> program) : program_(std::move(program)) {}
+
+val OpenedProgram::layout() const
+{
+    const ProgramIdentity &identity = program_->description().identity;
+    const WindowLayout &layout = program_->layout();
+    val out = val::object();
+    out.set("name", identity.name);
+    out.set("summaryJa", identity.summaryJa);
+    out.set("summaryEn", identity.summaryEn);
+    out.set("clientWidth", layout.clientWidth);
+    out.set("clientHeight", layout.clientHeight);
+    val controls = val::array();
+    for (const ControlSpec &control : layout.controls)
+        controls.call<void>("push", toJs(control));
+    out.set("controls", controls);
+    return out;
+}
+
+bool OpenedProgram::perform(int action) { return program_->perform(static_cast<Action>(action)); }
+
+void OpenedProgram::setValue(int action, int value) { program_->setValue(static_cast<Action>(action), value); }
+
+void OpenedProgram::setText(int action, const std::string &text) { program_->setText(static_cast<Action>(action), text); }
+
+void OpenedProgram::tick(int count)
+{
+    for (int k = 0; k < count; ++k) {
+        program_->nextFrame();
+        picture_.append(program_->takePictureOps());
+    }
+}
+
+val OpenedProgram::frame() const
+{
+    EncodedDrawing drawing;
+    drawing.append(program_->frame().ops());
+    return toJs(drawing);
+}
+
+val OpenedProgram::takePicture()
+{
+    picture_.append(program_->takePictureOps());
+    val out = toJs(picture_);
+    picture_.clear();
+    return out;
+}
+
+val OpenedProgram::takeMessage()
+{
+    if (auto message = program_->takeMessage())
+        return val(*message);
+    return val::null();
+}
+
+} // namespace ondel::web
