@@ -9,6 +9,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
   emscripten locales
+  npm chromium
   fonts-ipafont-gothic
   xvfb xauth xdotool imagemagick
   librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian

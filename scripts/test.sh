@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds everything, and runs the whole test
 # suite: the core and widget tests, the installed layout and the Debian
-# package, then compiles the core for the browser (emscripten), then runs
-# the core tests again under AddressSanitizer and
+# package, then compiles the core for the browser (emscripten), builds the
+# browser edition and runs its tests in headless chromium, then runs the
+# core tests again under AddressSanitizer and
 # UndefinedBehaviorSanitizer, then each fuzz target for a few seconds.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -18,6 +19,10 @@ scripts/check-package.sh build
 
 cmake --preset wasm-core
 cmake --build --preset wasm-core
+
+cmake --preset web
+cmake --build --preset web
+ctest --preset web
 
 cmake --preset sanitize
 cmake --build --preset sanitize

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Replays every recorded session on the core, one program at a time so the
+// table fills as it goes, and leaves the results in window.parityResults
+// (also when the core fails half-way, with the reason).
+'use strict';
+
+(async () => {
+  const body = document.querySelector('#results tbody');
+  const results = [];
+  const show = (...cells) => {
+    const row = body.insertRow();
+    for (const text of cells) row.insertCell().textContent = text;
+  };
+  try {
+    const core = await OndelCore();
+    for (const { name } of core.programList()) {
+      await new Promise((resolve) => setTimeout(resolve));
+      const started = performance.now();
+      const { hash, error } = core.sessionHash(name, recordedSessions[name] ?? '');
+      const milliseconds = Math.round(performance.now() - started);
+      results.push({ name, hash, error, milliseconds });
+      show(name, hash ?? error, String(milliseconds));
+    }
+  } catch (error) {
+    show('', String(error), '');
+    throw error;
+  } finally {
+    window.parityResults = results;
+  }
+})();
