@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// One program in the page (program.html#ondel8): Form1 built from the
+// core's layout, the teacher's input handed to the core, the timer run from
+// animation frames, and each frame painted from the core's drawing.
+'use strict';
+
+(async () => {
+  const name = decodeURIComponent(location.hash.slice(1)) || 'ondel8';
+  addEventListener('hashchange', () => location.reload());
+  const status = document.getElementById('status');
+  const core = await OndelCore();
+  const program = core.openProgram(name);
+  if (!program) {
+    status.textContent = `「${name}」というプログラムはありません。`;
+    status.hidden = false;
+    return;
+  }
+  const layout = program.layout();
+  document.title = `${name} — ondel_nami`;
+  document.getElementById('program-name').textContent = name;
+  document.getElementById('program-summary').textContent = layout.summaryJa;
+
+  const messages = document.getElementById('messages');
+  const messageText = document.getElementById('message-text');
+  // A file that could not be read: the teacher is told, the lesson goes on.
+  function showMessage() {
+    const message = program.takeMessage();
+    if (message === null) return;
+    messageText.textContent = messages.open ? `${messageText.textContent}\n\n${message}` : message;
+    if (!messages.open) messages.showModal();
+  }
+
+  let picturePainter = null;
+  const input = {
+    perform(action) {
+      program.perform(action);
+      afterInput();
+    },
+    setValue(action, value) {
+      program.setValue(action, value);
+      afterInput();
+    },
+    setText(action, text) {
+      program.setText(action, text);
+    },
+  };
+  const built = form.build(layout, document.getElementById('stage'), input);
+  const framePainter = new drawing.SurfacePainter(built.canvas);
+  const pictureControl = layout.controls.find((c) => c.name === 'Picture1');
+  if (built.picture) {
+    picturePainter = new drawing.SurfacePainter(built.picture, {
+      antialiased: false,
+      font: form.cssFont(pictureControl.font),
+    });
+  }
+
+  function fitToScreen() {
+    const scale = devicePixelRatio || 1;
+    framePainter.resize(layout.clientWidth / drawing.twipsPerPixel, layout.clientHeight / drawing.twipsPerPixel, scale);
+    if (picturePainter) {
+      picturePainter.resize(pictureControl.rect.width / drawing.twipsPerPixel,
+        pictureControl.rect.height / drawing.twipsPerPixel, scale);
+    }
+    framePainter.replay(program.frame());
+  }
+
+  // Picture1 keeps every drawing it is given, in order, and shows while the
+  // y-t trace is on.
+  function drawPicture() {
+    const ops = program.takePicture();
+    if (picturePainter) {
+      picturePainter.replay(ops);
+      built.picture.hidden = !program.pictureVisible();
+    }
+  }
+
+  function afterInput() {
+    drawPicture();
+    showMessage();
+  }
+
+  const budget = new TickBudget();
+  function animate(now) {
+    const ticks = budget.ticksAt(now, program.timerInterval());
+    if (ticks > 0) {
+      program.tick(ticks);
+      drawPicture();
+      framePainter.replay(program.frame());
+    }
+    requestAnimationFrame(animate);
+  }
+
+  // Sharp again when the window moves to a screen of another density.
+  function watchScale() {
+    matchMedia(`(resolution: ${devicePixelRatio}dppx)`).addEventListener('change', () => {
+      fitToScreen();
+      watchScale();
+    }, { once: true });
+  }
+
+  fitToScreen();
+  watchScale();
+  requestAnimationFrame(animate);
+})();

@@ -1,0 +1,160 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The site as a teacher meets it, served over http: the start page links
+// the nine programs; each program's controls stand where its layout puts
+// them, and 横波 shows the particles on the canvas; the page's clock and
+// painter keep their promises; a file that cannot be read is reported.
+//   node page_test.mjs SITE_FOLDER
+import { collectPageErrors, launchChromium } from './chromium.mjs';
+import { serveFolder } from './static_server.mjs';
+import { Tally } from './tally.mjs';
+
+const [site] = process.argv.slice(2);
+const tally = new Tally();
+const server = await serveFolder(site);
+const browser = await launchChromium();
+
+// Every control whose box is not its layout rectangle (in CSS pixels from
+// Form1's corner, within half a pixel), as text.
+function misplacedControls(name) {
+  return OndelCore().then((core) => {
+    const opened = core.openProgram(name);
+    const { controls } = opened.layout();
+    opened.delete();
+    const form1 = document.getElementById('Form1').getBoundingClientRect();
+    const frames = new Map(controls.map((c) => [c.name, c.rect]));
+    const wrong = [];
+    for (const c of controls) {
+      const element = document.getElementById(c.name);
+      if (!element) {
+        wrong.push(`${c.name} missing`);
+        continue;
+      }
+      const hidden = element.hidden;
+      element.hidden = false;
+      const box = element.getBoundingClientRect();
+      element.hidden = hidden;
+      const frame = c.frame ? frames.get(c.frame) : { left: 0, top: 0 };
+      const want = [frame.left + c.rect.left, frame.top + c.rect.top, c.rect.width, c.rect.height].map((t) => t / 15);
+      const got = [box.left - form1.left, box.top - form1.top, box.width, box.height];
+      if (got.some((v, k) => Math.abs(v - want[k]) > 0.5)) wrong.push(`${c.name} at ${got} instead of ${want}`);
+    }
+    return { count: controls.length, wrong };
+  });
+}
+
+// Pixels of particle 1's green on the window's canvas.
+function greenPixels() {
+  const canvas = document.querySelector('#Form1 canvas.frame');
+  const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+  let count = 0;
+  for (let i = 0; i < data.length; i += 4) count += data[i] === 0 && data[i + 1] === 255 && data[i + 2] === 0;
+  return count;
+}
+
+async function greenAfterClick(page, control) {
+  if (control) await page.click(`#${control}`);
+  await page.waitForTimeout(300);
+  return page.evaluate(greenPixels);
+}
+
+// The clock: [name, interval, frame times, ticks expected at each].
+const clockRows = [
+  ['the first frame owes nothing', 10, [1000], [0]],
+  ['a 60 Hz frame at 10 ms', 10, [0, 16.7, 33.4, 50], [0, 1, 2, 2]],
+  ['the remainder carries over', 30, [0, 20, 40, 60], [0, 0, 1, 1]],
+  ['1 ms runs many ticks a frame', 1, [0, 16.5], [0, 16]],
+  ['a hidden tab resumes without a burst', 10, [0, 60000, 60016], [0, 20, 1]],
+  ['a clock going back owes nothing', 10, [100, 50, 70], [0, 0, 2]],
+];
+
+function runClockRows(rows) {
+  return rows.map(([name, interval, times, expected]) => {
+    const budget = new TickBudget();
+    const got = times.map((t) => budget.ticksAt(t, interval));
+    return [name, got.join() === expected.join(), `${got} (expected ${expected})`];
+  });
+}
+
+// The painter: [name, drawing, width of the line before it, pixel to read, colour expected there].
+function runPainterRows(antialiased) {
+  const canvas = document.createElement('canvas');
+  const painter = new drawing.SurfacePainter(canvas, { antialiased });
+  painter.resize(40, 40, 1);
+  const pixel = (x, y) => [...painter.ctx.getImageData(x, y, 1, 1).data.slice(0, 3)]
+    .reduce((rgb, v) => rgb * 256 + v, 0);
+  const op = (...numbers) => ({ numbers: new Float64Array(numbers), texts: [] });
+  const rows = [
+    ['a circle smaller than its rim is a dot of the rim colour', [op(0, 1, 4, 3, 300, 300, 0, 0xff, 0xff0000)], 20, 20, 0xff0000],
+    ['a circle fills inside its rim', [op(0, 1, 1, 3, 300, 300, 150, 0x00ff00, 0)], 20, 20, 0x00ff00],
+    ['a thick rim reaches its half width outside', [op(0, 1, 4, 3, 300, 300, 150, 0xffffff, 0x0000ff)], 20, 9, 0x0000ff],
+    ['a circle far outside draws nothing', [op(0, 3, 1e9, 300, 150, 0, 0)], 20, 20, 0xf0f0f0],
+    ['a circle too large for a sprite still fills', [op(0, 3, 300, 300, 1e6, 0xff, 0)], 20, 20, 0xff],
+    ['a circle at infinity draws nothing', [op(0, 3, Infinity, 300, 150, 0, 0)], 20, 20, 0xf0f0f0],
+    ['a line in its colour', [op(0, 1, 3, 2, 0, 300, 600, 300, 0xff00ff)], 10, 20, 0xff00ff],
+    ['a dot drawn again in the background erases it', [op(0, 1, 4, 3, 300, 300, 200, 0xff0000, 0xff0000),
+      op(3, 300, 300, 200, 0xf0f0f0, 0xf0f0f0)], 7, 20, 0xf0f0f0],
+  ];
+  return rows.map(([name, ops, x, y, expected]) => {
+    for (const o of ops) painter.replay(o);
+    const got = pixel(x, y);
+    return [`${name}${antialiased ? '' : ' (hard edges)'}`, got === expected,
+      `${got.toString(16)} (expected ${expected.toString(16)})`];
+  });
+}
+
+try {
+  const page = await browser.context.newPage();
+  const errors = collectPageErrors(page);
+  await page.goto(`${server.url}index.html`);
+  const links = await page.$$eval('.programs a', (as) => as.map((a) => a.getAttribute('href')));
+  tally.check('the start page links nine programs', links.length === 9, links.join(' '));
+
+  for (const link of links) {
+    const name = link.split('#')[1];
+    await page.goto(`${server.url}${link}`);
+    await page.waitForSelector('#Form1 #Command1');
+    const { count, wrong } = await page.evaluate(misplacedControls, name);
+    tally.check(`${name}: its ${count} controls stand at their places`, count > 0 && wrong.length === 0, wrong.join('; '));
+    const before = await greenAfterClick(page, null);
+    const after = await greenAfterClick(page, 'Command1');
+    // The standing-wave programs open with the row shown: 横波 hides it, and again shows it.
+    const again = before > 200 ? await greenAfterClick(page, 'Command1') : after;
+    const shown = (before < 20 && after > 200) || (before > 200 && after < 20 && again > 200);
+    tally.check(`${name}: 横波 shows the particles`, shown, `green pixels ${before}, ${after}, ${again}`);
+  }
+
+  await page.goto(`${server.url}program.html#ondel8`);
+  await page.waitForSelector('#Form1 #Command1');
+  for (const [name, ok, detail] of await page.evaluate(runClockRows, clockRows)) tally.check(`clock: ${name}`, ok, detail);
+  for (const antialiased of [true, false]) {
+    for (const [name, ok, detail] of await page.evaluate(runPainterRows, antialiased)) {
+      tally.check(`painter: ${name}`, ok, detail);
+    }
+  }
+
+  const keyRows = [['Home', '1'], ['PageDown', '21'], ['ArrowRight', '22'], ['ArrowUp', '21'], ['End', '200'], ['PageUp', '180']];
+  await page.focus('#HScroll1');
+  for (const [key, expected] of keyRows) {
+    await page.keyboard.press(key);
+    const value = await page.$eval('#HScroll1', (bar) => bar.value);
+    tally.check(`the speed bar answers ${key}`, value === expected, `${value} (expected ${expected})`);
+  }
+
+  await page.fill('#Text1', 'no_such_pulse');
+  await page.click('#Command9');
+  const message = await page.$eval('#messages', (dialog) => (dialog.open ? dialog.textContent : ''));
+  tally.check('a file that cannot be read is reported in Japanese', message.includes('no_such_pulse.csv') &&
+    message.includes('見つかりません'), message.trim());
+  await page.click('#messages button');
+  tally.check('the message closes with OK', !(await page.$eval('#messages', (dialog) => dialog.open)));
+
+  await page.goto(`${server.url}program.html#ondel99`);
+  const status = await page.waitForSelector('#status:not([hidden])').then((s) => s.textContent());
+  tally.check('an unknown program is named', status.includes('ondel99'), status);
+
+  for (const error of errors) tally.check('the pages report no error', false, error);
+} finally {
+  await browser.close();
+  await server.close();
+}
+tally.finish();
