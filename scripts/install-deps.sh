@@ -9,7 +9,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
   emscripten locales
-  npm chromium
+  chromium
   fonts-ipafont-gothic
   xvfb xauth xdotool imagemagick
   librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian
@@ -22,6 +22,9 @@ missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
+# npm comes with some Node.js builds (which then refuse Debian's npm): only
+# a machine without one gets Debian's.
+command -v npm >/dev/null || missing+=(npm)
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
   $sudo apt-get update -qq
