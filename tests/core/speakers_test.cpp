@@ -3,6 +3,7 @@
 #include "speakers/speaker_frame.h"
 #include "speakers/speaker_wave.h"
 
+#include "shell/geometry.h"
 #include "shell/render.h"
 #include "tests/support/primitive_printing.h"
 #include "shell/session.h"
@@ -260,7 +261,7 @@ std::vector<CircleOp> particles(const DrawList &frame)
 {
     std::vector<CircleOp> found;
     for (const Primitive &op : frame.ops())
-        if (const auto *circle = std::get_if<CircleOp>(&op); circle && circle->radius == pulse_frame::particleRadius)
+        if (const auto *circle = std::get_if<CircleOp>(&op); circle && circle->radius == geometry::particleRadius)
             found.push_back(*circle);
     return found;
 }

@@ -2,6 +2,7 @@
 // ondel10's slide bar in a real window: whatever way the teacher moves it,
 // the window hands the value to the program and the sample runs into the
 // row of particles.
+#include "shell/geometry.h"
 #include "shell/render.h"
 #include "shell/ui/ondelwindow.h"
 #include "programs/registry.h"
@@ -20,7 +21,7 @@ double particle1Y(const Demonstrator &program)
 {
     for (const Primitive &op : program.frame().ops())
         if (const auto *circle = std::get_if<CircleOp>(&op))
-            if (circle->radius == pulse_frame::particleRadius)
+            if (circle->radius == geometry::particleRadius)
                 return circle->centre.y;
     return -1;
 }
