@@ -5,6 +5,7 @@
 #include "reflection/reflection_demonstrator.h"
 #include "shell/geometry.h"
 #include "shell/render.h"
+#include "tests/support/frame_circles.h"
 #include "tests/support/programs.h"
 #include "tests/support/temp_dir.h"
 
@@ -80,10 +81,9 @@ void frameAt(Demonstrator &program, std::int64_t t)
 std::vector<CircleOp> circles(const DrawList &frame, double radius, std::optional<Rgb> fill = std::nullopt)
 {
     std::vector<CircleOp> found;
-    for (const Primitive &op : frame.ops())
-        if (const auto *circle = std::get_if<CircleOp>(&op))
-            if (circle->radius == radius && (!fill || circle->fill == *fill))
-                found.push_back(*circle);
+    for (const CircleOp &circle : test_support::circlesOf(frame, radius))
+        if (!fill || circle.fill == *fill)
+            found.push_back(circle);
     return found;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/geometry.h"
 #include "shell/render.h"
+#include "tests/support/frame_circles.h"
 #include "tests/support/programs.h"
 #include "tests/support/temp_dir.h"
 #include "travelling/travelling_demonstrator.h"
@@ -16,18 +17,11 @@
 namespace ondel {
 namespace {
 
-std::vector<CircleOp> circles(const DrawList &frame, double radius)
-{
-    std::vector<CircleOp> found;
-    for (const Primitive &op : frame.ops())
-        if (const auto *circle = std::get_if<CircleOp>(&op); circle && circle->radius == radius)
-            found.push_back(*circle);
-    return found;
-}
+using test_support::circlesOf;
 
 std::optional<CircleOp> circleAt(const DrawList &frame, double radius, double x, Rgb fill)
 {
-    for (const CircleOp &circle : circles(frame, radius))
+    for (const CircleOp &circle : circlesOf(frame, radius))
         if (circle.centre.x == x && circle.fill == fill)
             return circle;
     return std::nullopt;
@@ -139,7 +133,7 @@ TEST(TravellingWave, BeforeLoadingTheMediumIsAtRest)
         const auto window = openTravelling(name);
         TravellingDemonstrator &program = *window;
         program.nextFrame();
-        const auto dots = circles(program.frame(), geometry::dotRadius);
+        const auto dots = circlesOf(program.frame(), geometry::dotRadius);
         ASSERT_EQ(dots.size(), 900u);
         for (const CircleOp &dot : dots) {
             const double expected = dot.fill == colour::blue ? 2975 : dot.fill == colour::red ? 3025 : 3000;

@@ -6,6 +6,7 @@
 #include "shell/render.h"
 #include "shell/ui/ondelwindow.h"
 #include "programs/registry.h"
+#include "tests/support/frame_circles.h"
 
 #include <QScrollBar>
 #include <QTest>
@@ -19,11 +20,8 @@ enum class Move { SetValue, KeyHome, KeyPageUp, KeyEnd };
 // Window y of particle 1 in the last frame (the transverse row shown).
 double particle1Y(const Demonstrator &program)
 {
-    for (const Primitive &op : program.frame().ops())
-        if (const auto *circle = std::get_if<CircleOp>(&op))
-            if (circle->radius == geometry::particleRadius)
-                return circle->centre.y;
-    return -1;
+    const auto particles = test_support::circlesOf(program.frame(), geometry::particleRadius);
+    return particles.empty() ? -1 : particles.front().centre.y;
 }
 
 } // namespace
