@@ -45,9 +45,19 @@ const QImage &PrimitivePainter::sprite(const SpriteKey &key)
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, antialiased_);
-    painter.setPen(QPen(toQColor(key.rim), key.lineWidth));
-    painter.setBrush(toQColor(key.fill));
-    painter.drawEllipse(QPointF(size / 2.0, size / 2.0), radius, radius);
+    const QPointF centre(size / 2.0, size / 2.0);
+    if (2 * radius < key.lineWidth) {
+        // QPainter draws nothing for an ellipse far smaller than a pixel,
+        // whatever its pen: a circle smaller than its rim shows as a dot the
+        // rim's width across, in the rim's colour.
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(toQColor(key.rim));
+        painter.drawEllipse(centre, key.lineWidth / 2.0, key.lineWidth / 2.0);
+    } else {
+        painter.setPen(QPen(toQColor(key.rim), key.lineWidth));
+        painter.setBrush(toQColor(key.fill));
+        painter.drawEllipse(centre, radius, radius);
+    }
     painter.end();
     return *sprites_.insert(key, image);
 }
