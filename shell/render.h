@@ -2,7 +2,6 @@
 #pragma once
 
 #include "draw_list.h"
-#include "clock.h"
 #include "particle_rows.h"
 #include "pulse_wave.h"
 #include "state.h"
