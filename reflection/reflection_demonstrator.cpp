@@ -59,7 +59,7 @@ ReflectionDemonstrator::ReflectionDemonstrator(ProgramDescription description, c
 
 void ReflectionDemonstrator::drawFrame(DrawList &window)
 {
-    pulse_frame::beginFrame(state(), clock(), window);
+    beginFrame(state(), clock(), pulse_frame::rowAxes, window);
     // Every tick, running or not: while stopped the same left-end sample is
     // overwritten, so the bar shows nothing until the animation runs again.
     if (rules_.source == IncidentSource::SlideBar)

@@ -4,6 +4,7 @@
 #include "end_condition.h"
 
 #include "shell/draw_list.h"
+#include "shell/geometry.h"
 #include "shell/pulse_wave.h"
 #include "shell/state.h"
 #include "shell/yt_trace.h"
@@ -14,7 +15,7 @@
 namespace ondel::reflection_frame {
 
 // Particles 1..9: the end at data position 180 is particle 9's rest place.
-inline constexpr int particleCount = endPosition / 20;
+inline constexpr int particleCount = endPosition / geometry::dataPositionsPerParticle;
 
 // The end line, a little right of particle 9 and leaning 100 twips to the
 // right at its foot: magenta for a free end, black for a fixed one, absent

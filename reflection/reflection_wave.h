@@ -3,6 +3,7 @@
 
 #include "end_condition.h"
 
+#include "shell/geometry.h"
 #include "shell/numeric.h"
 #include "shell/pulse_wave.h"
 
@@ -32,14 +33,14 @@ public:
     float first(int t, int x) const override { return IncidentWave(t, x); }
     float second(int t, int x) const override { return ReflectedWave(t, x); }
 
-    float IncidentWave(int t, int x) const { return source_(std::int64_t{t} + 320 - x); }
+    float IncidentWave(int t, int x) const { return source_(std::int64_t{t} + geometry::entryLead - x); }
 
     float ReflectedWave(int t, int x) const
     {
         if (x > endPosition)
             return 0.0f;
         // Held in 16 bits: the program's times keep it far inside that range.
-        const std::int16_t k = toInt16(double(t) + x - 2 * endPosition + 320);
+        const std::int16_t k = toInt16(double(t) + x - 2 * endPosition + geometry::entryLead);
         if (k < 0)
             return 0.0f;
         return reflectionFactor(end_) * source_(k);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "slider_samples.h"
 
+#include "shell/geometry.h"
+
 #include <algorithm>
 
 namespace ondel {
@@ -28,7 +30,7 @@ float SliderSamples::at(std::int64_t index) const
 
 void SliderSamples::record(std::int64_t t, int value)
 {
-    const std::int64_t index = t + 320;
+    const std::int64_t index = t + geometry::entryLead;
     const int below = sample(index - 1);
     const int limited = std::clamp(std::clamp(value, 0, 255), below - maxStep, below + maxStep);
     if (!inRange(index)) {

@@ -180,7 +180,7 @@ PulseReadResult parsePulseText(std::string_view bytes, std::string_view fileName
         while (true) {
             const std::size_t comma = rest.find(',');
             if (values.size() == 2 * maxPulseRecords)
-                return PulseFileError{lineError(fileName, line, "データは 3200 組までです。")};
+                return PulseFileError{lineError(fileName, line, "データは " + std::to_string(maxPulseRecords) + " 組までです。")};
             auto value = fieldValue(rest.substr(0, comma));
             if (auto *message = std::get_if<std::string>(&value))
                 return PulseFileError{lineError(fileName, line, *message)};

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "geometry.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -29,8 +31,8 @@ struct PulseFileError {
 
 using PulseReadResult = std::variant<PulseRecords, PulseFileError>;
 
-inline constexpr int maxPulseRecords = 3200;
-// Larger than any sensible file of 3200 records; no more than this is ever
+inline constexpr int maxPulseRecords = geometry::pulseRecords;
+// Larger than any sensible file of maxPulseRecords records; no more than this is ever
 // read, so no file can take unbounded time or memory.
 inline constexpr std::size_t maxPulseFileBytes = 1 << 20;
 

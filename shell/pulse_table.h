@@ -1,18 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "geometry.h"
+
 #include <array>
 #include <cstdint>
 
 // One column of the pulse data: single-precision displacements at indices
-// 0..3200 (index k holds record k; index 0 is never loaded and stays 0).
+// 0..lastIndex (index k holds record k; index 0 is never loaded and stays 0).
 namespace ondel {
 
 class PulseTable {
 public:
-    static constexpr int lastIndex = 3200;
+    static constexpr int lastIndex = geometry::pulseRecords;
 
-    // The value at `index`; an index outside 0..3200 reads as 0 and is
+    // The value at `index`; an index outside 0..lastIndex reads as 0 and is
     // counted, so that a long run can prove it never happens.
     float at(std::int64_t index) const
     {

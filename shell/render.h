@@ -2,49 +2,34 @@
 #pragma once
 
 #include "draw_list.h"
-#include "clock.h"
+#include "particle_rows.h"
 #include "pulse_wave.h"
 #include "state.h"
 #include "yt_trace.h"
 
 #include <optional>
 
-// The frame of the pulse programs, piece by piece: the axes of the two rows,
-// the particles (1000 twips apart, displaced 1000 twips per unit across the
-// transverse axis at y 3000 and 250 twips per unit along the longitudinal
-// one), and the y-x curves (one dot per data position, 50 twips apart).
+// The frame of the pulse programs, piece by piece: the particles (displaced
+// 1000 twips per unit across the transverse axis at y 3000 and 250 twips per
+// unit along the longitudinal one at y 5000), and the y-x curves (one dot
+// per data position).
 namespace ondel::pulse_frame {
 
-inline constexpr int particleRadius = 300;
-inline constexpr int dotRadius = 40;
+inline constexpr RowAxes rowAxes{3000, 5000, 15500};
 
-inline double particleX(int particle) { return 200.0 + 1000.0 * particle; }
-inline double dataX(int position) { return 200.0 + 50.0 * position; }
 // Window y of a displacement in the transverse row, in single precision.
 inline float transverseY(float displacement) { return 3000.0f - 1000.0f * displacement; }
 
-struct ParticleColours {
-    Rgb fill;
-    Rgb rim;
-};
 // Particle 1 green, particle 6 magenta (the two the trace can follow).
 ParticleColours transverseColours(int particle);
 ParticleColours longitudinalColours(int particle);
-
-// The transverse axis, the longitudinal axis and the vertical line through
-// particle 1, black, 4 pixels wide.
-void drawAxes(DrawList &window);
-
-// How every pulse program's frame starts: clear, time moves on by runStep
-// (wrapping as the program's clock does), line width 4, the axes.
-void beginFrame(WindowState &state, const Clock &clock, DrawList &window);
 
 // Window y of the traced particle in the transverse row at `time`, for
 // seeding the y-t trace.
 double tracedTransverseY(const WindowState &state, const PulseWave &wave, std::int64_t time);
 
-// Particles 1..count at time timeIndex, each transverse then longitudinal,
-// and the trace point when the traced particle is drawn.
+// Particles 1..count at time timeIndex, and the trace point when the traced
+// particle is drawn.
 void drawParticles(WindowState &state, const TraceConfig &trace, const PulseWave &wave, int count,
                    DrawList &window, DrawList &picture);
 

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "yt_trace.h"
 
+#include "geometry.h"
 #include "numeric.h"
 
 namespace ondel {
 
 namespace {
 
-constexpr Point timeAxisStart{200, 1400};
+using geometry::timeAxisY;
+
+constexpr Point timeAxisStart{geometry::rowLeft, timeAxisY};
 constexpr Point displacementAxisTop{1000, 400};
 constexpr Point displacementAxisBottom{1000, 2400};
 
@@ -41,7 +44,7 @@ void toggleTrace(WindowState &state, const TraceConfig &config, const TracedY &t
     state.pictureVisible = true;
     picture.clear();
     picture.lineWidth(4);
-    picture.line(timeAxisStart, {11500, 1400});
+    picture.line(timeAxisStart, {geometry::timeAxisEndWhenSwitchedOn, timeAxisY});
     picture.line(displacementAxisTop, displacementAxisBottom);
 }
 
@@ -61,7 +64,7 @@ void addTracePoint(WindowState &state, const TraceConfig &config, double y, Draw
     const Point second{w * (c - 2), toPicture(state.ytPrevY2)};
 
     picture.lineWidth(4);
-    picture.line(timeAxisStart, {12000, 1400});
+    picture.line(timeAxisStart, {geometry::timeAxisEnd, timeAxisY});
     picture.line(displacementAxisTop, displacementAxisBottom);
     picture.text({11000, 800}, "t");
     picture.text({600, 50}, "y");

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "speaker_controls.h"
 
+#include "shell/geometry.h"
 #include "shell/numeric.h"
 
 #include <cmath>
@@ -11,7 +12,7 @@ namespace ondel {
 void applySeparation(SpeakerSettings &speakers, std::string_view separation)
 {
     speakers.speaker2Position = numericValue(separation) + speaker1Position;
-    const double particle = speakers.speaker2Position / 20;
+    const double particle = speakers.speaker2Position / geometry::dataPositionsPerParticle;
     // Beyond the single-precision range the speaker is infinitely far off,
     // which is what it is for every particle of the row.
     constexpr float infinity = std::numeric_limits<float>::infinity();

@@ -55,7 +55,7 @@ SpeakerDemonstrator::SpeakerDemonstrator(ProgramDescription description)
 
 void SpeakerDemonstrator::drawFrame(DrawList &window)
 {
-    pulse_frame::beginFrame(state(), clock(), window);
+    beginFrame(state(), clock(), pulse_frame::rowAxes, window);
     speaker_frame::drawMidpointMarkers(speakers_.speaker2Position, window);
     speaker_frame::drawParticles(state(), traceConfig(), wave_, speakers_, window, picture());
     pulse_frame::drawYxCurves(state(), wave_, window);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "speaker_frame.h"
 
+#include "shell/geometry.h"
 #include "shell/numeric.h"
 #include "shell/render.h"
 
@@ -10,8 +11,7 @@ namespace ondel::speaker_frame {
 
 namespace {
 
-constexpr int particleCount = 15;
-constexpr int speaker1Particle = speaker1Position / 20;
+constexpr int speaker1Particle = speaker1Position / geometry::dataPositionsPerParticle;
 
 // Which speaker, if any, particle i stands at. The second speaker wins when
 // both stand at one particle.
@@ -53,42 +53,32 @@ void drawMidpointMarkers(double speaker2Position, DrawList &window)
 void drawParticles(WindowState &state, const TraceConfig &trace, const SpeakerWave &wave,
                    const SpeakerSettings &speakers, DrawList &window, DrawList &picture)
 {
-    using pulse_frame::particleRadius;
     const int t = static_cast<int>(state.timeIndex);
-    const double longitudinalRowY = state.longitudinalSeparate ? 5000.0 : 3000.0;
-    for (int i = 1; i <= particleCount; ++i) {
-        const double x = pulse_frame::particleX(i);
-        const float s = wave.displacement(t, 20 * i);
+    drawRows(state, trace, pulse_frame::rowAxes, geometry::fullRowParticles, [&](int i) {
+        const double x = geometry::particleX(i);
+        const float s = wave.displacement(t, geometry::dataPositionsPerParticle * i);
         const float y = pulse_frame::transverseY(s);
         const float xL = single(x + 250.0f * s);
         const SpeakerAt speaker = speakerAt(i, speakers);
-
-        if (state.transverseShown) {
-            if (speaker != SpeakerAt::None) {
-                const Rgb c = speakerColour(speaker);
-                const float rearY = pulse_frame::transverseY(wave.displacement(t, 20 * i - 1));
-                window.circle({x, y}, particleRadius, c, c);
-                window.circle({x, rearY}, particleRadius, c, c);
-            } else {
-                window.circle({x, y}, particleRadius, colour::black, colour::black);
-                if (tracePointDue(state, i))
-                    addTracePoint(state, trace, y, picture);
-            }
+        if (speaker == SpeakerAt::None) {
+            const bool marked = speakers.rearSign == -1 && speakerNeighbour(i, speakers);
+            const ParticleColours longitudinal{colour::cyan, marked ? colour::yellow : colour::black};
+            return RowParticle{.transverse = {x, y},
+                               .transverseColours = {colour::black, colour::black},
+                               .longitudinalX = xL,
+                               .longitudinalColours = longitudinal};
         }
-
-        if (state.longitudinalShown) {
-            if (speaker != SpeakerAt::None) {
-                if (speakers.rearSign == 1) {
-                    const Rgb c = speakerColour(speaker);
-                    window.circle({xL, longitudinalRowY}, particleRadius, c, c);
-                }
-            } else {
-                const bool marked = speakers.rearSign == -1 && speakerNeighbour(i, speakers);
-                window.circle({xL, longitudinalRowY}, particleRadius, colour::cyan,
-                              marked ? colour::yellow : colour::black);
-            }
-        }
-    }
+        const Rgb c = speakerColour(speaker);
+        const auto longitudinal = speakers.rearSign == 1 ? std::optional(ParticleColours{c, c}) : std::nullopt;
+        const float rearY =
+            pulse_frame::transverseY(wave.displacement(t, geometry::dataPositionsPerParticle * i - 1));
+        return RowParticle{.transverse = {x, y},
+                           .transverseColours = {c, c},
+                           .secondTransverseY = rearY,
+                           .longitudinalX = xL,
+                           .longitudinalColours = longitudinal,
+                           .traceable = false};
+    }, window, picture);
 }
 
 } // namespace ondel::speaker_frame

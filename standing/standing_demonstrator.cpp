@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "standing_demonstrator.h"
 
-#include "shell/clock.h"
+#include "shell/geometry.h"
+#include "shell/particle_rows.h"
 
 namespace ondel {
 
 namespace {
 
-constexpr int particleCount = 15;
-constexpr double particleRadius = 300;
-constexpr double dotRadius = 40;
 constexpr double transverseAxisY = 2000;
+constexpr double longitudinalAxisY = 4000;
 
 // Picture y = window y - 600: the row's axis at 2000 lands on the picture's
 // time axis at 1400.
@@ -28,13 +27,8 @@ TraceConfig standingTraceConfig(const StandingRules &rules)
 
 double transverseY(double sine) { return transverseAxisY - 1000 * sine; }
 
-struct Colours {
-    Rgb fill;
-    Rgb rim;
-};
-
 // Particle 1 (traced as 緑) and particle 6 (赤) stand out in both rows.
-Colours transverseColours(int particle)
+ParticleColours transverseColours(int particle)
 {
     if (particle == 6)
         return {colour::red, colour::red};
@@ -43,7 +37,7 @@ Colours transverseColours(int particle)
     return {colour::blue, colour::blue};
 }
 
-Colours longitudinalColours(int particle)
+ParticleColours longitudinalColours(int particle)
 {
     if (particle == 6)
         return {colour::magenta, colour::red};
@@ -89,21 +83,15 @@ double StandingDemonstrator::shown(double forward, double backward) const
 
 void StandingDemonstrator::drawFrame(DrawList &window)
 {
-    window.clear();
-    advanceTime(state(), clock(), state().runStep);
-    window.lineWidth(4);
-    drawAxes(window);
+    beginFrame(state(), clock(), rowAxes(), window);
     drawDirectionArrows(window);
     drawParticles(window);
     drawYxCurve(window);
 }
 
-void StandingDemonstrator::drawAxes(DrawList &window) const
+RowAxes StandingDemonstrator::rowAxes() const
 {
-    const double end = rules_.window.axisEnd;
-    window.line({200, 2000}, {end, 2000});
-    window.line({200, 4000}, {end, 4000});
-    window.line({1200, 700}, {1200, 3200});
+    return {transverseAxisY, longitudinalAxisY, static_cast<double>(rules_.window.axisEnd)};
 }
 
 // A standing wave goes nowhere, so it gets no arrows.
@@ -119,26 +107,16 @@ void StandingDemonstrator::drawDirectionArrows(DrawList &window) const
 
 void StandingDemonstrator::drawParticles(DrawList &window)
 {
-    WindowState &s = state();
-    const std::int64_t t = s.timeIndex;
-    const double longitudinalRowY = s.longitudinalSeparate ? 4000.0 : 2000.0;
-    for (int i = 1; i <= particleCount; ++i) {
-        const double x = 1000.0 * i + 200;
+    const std::int64_t t = state().timeIndex;
+    drawRows(state(), traceConfig(), rowAxes(), geometry::fullRowParticles, [&](int i) {
+        const double x = geometry::particleX(i);
         const double forward = wave_.ParticleWave(t, i);
         const double backward = wave_.ParticleWave(-t, i);
-        const double y = shown(transverseY(forward), transverseY(backward));
-        const double xL = shown(x + 500 * forward, x + 500 * backward);
-        if (s.transverseShown) {
-            const auto [fill, rim] = transverseColours(i);
-            window.circle({x, y}, particleRadius, fill, rim);
-            if (tracePointDue(s, i))
-                addTracePoint(s, traceConfig(), y, picture());
-        }
-        if (s.longitudinalShown) {
-            const auto [fill, rim] = longitudinalColours(i);
-            window.circle({xL, longitudinalRowY}, particleRadius, fill, rim);
-        }
-    }
+        return RowParticle{.transverse = {x, shown(transverseY(forward), transverseY(backward))},
+                           .transverseColours = transverseColours(i),
+                           .longitudinalX = shown(x + 500 * forward, x + 500 * backward),
+                           .longitudinalColours = longitudinalColours(i)};
+    }, window, picture());
 }
 
 // While the wave runs forward the coarse mode shows only every 20th sample,
@@ -148,11 +126,11 @@ void StandingDemonstrator::drawYxCurve(DrawList &window) const
     const WindowState &s = state();
     if (s.yxMode == CurveMode::Off)
         return;
-    const int step = s.yxMode == CurveMode::Sparse && s.runStep == 1 ? 20 : 1;
+    const int step = s.yxMode == CurveMode::Sparse && s.runStep == 1 ? geometry::dataPositionsPerParticle : 1;
     const std::int64_t t = s.timeIndex;
-    for (int j = 1; j <= 300; j += step) {
+    for (int j = 1; j <= geometry::curvePositions; j += step) {
         const double y = shown(transverseY(wave_.SineWave(t, j)), transverseY(wave_.SineWave(-t, j)));
-        window.circle({50.0 * j + 200, y}, dotRadius, colour::black, colour::black);
+        window.circle({geometry::dataX(j), y}, geometry::dotRadius, colour::black, colour::black);
     }
 }
 

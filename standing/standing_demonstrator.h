@@ -5,6 +5,7 @@
 #include "standing_wave.h"
 
 #include "shell/demonstrator.h"
+#include "shell/particle_rows.h"
 
 // ondel3, ondel3a, ondel5 and ondel5a: a sine wave on 15 particles, by
 // default travelling toward +x; "定常波" shows instead the average of it and
@@ -25,7 +26,7 @@ protected:
     double tracedWindowY(std::int64_t time) const override;
 
 private:
-    void drawAxes(DrawList &window) const;
+    RowAxes rowAxes() const;
     void drawDirectionArrows(DrawList &window) const;
     void drawParticles(DrawList &window);
     void drawYxCurve(DrawList &window) const;

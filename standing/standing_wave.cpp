@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "standing_wave.h"
 
+#include "shell/geometry.h"
+
 #include <cmath>
 
 namespace ondel {
@@ -8,7 +10,7 @@ namespace ondel {
 double StandingWave::ParticleWave(std::int64_t tau, int particle) const
 {
     const double spatialTerm =
-        particlePhase_ == ParticlePhase::ParticleNumber ? particle / 6.6667 : 20.0 * particle / spatialDivisor;
+        particlePhase_ == ParticlePhase::ParticleNumber ? particle / 6.6667 : double{geometry::dataPositionsPerParticle} * particle / spatialDivisor;
     return sine(tau, spatialTerm);
 }
 

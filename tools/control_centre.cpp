@@ -3,6 +3,7 @@
 // that scripts can click it like a teacher would:
 //   control_centre PROGRAM CONTROL
 #include "programs/registry.h"
+#include "shell/geometry.h"
 
 #include <iostream>
 
@@ -30,5 +31,7 @@ int main(int argc, char **argv)
         left += frame->rect.left;
         top += frame->rect.top;
     }
-    std::cout << (left + control->rect.width / 2) / 15 << ' ' << (top + control->rect.height / 2) / 15 << '\n';
+    using ondel::geometry::twipsPerPixel;
+    std::cout << (left + control->rect.width / 2) / twipsPerPixel << ' ' << (top + control->rect.height / 2) / twipsPerPixel
+              << '\n';
 }

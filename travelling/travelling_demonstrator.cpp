@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "travelling_demonstrator.h"
 
+#include "shell/geometry.h"
 #include "shell/render.h"
 
 namespace ondel {
 
 namespace {
 
-constexpr int particleCount = 15;
+constexpr int particleCount = geometry::fullRowParticles;
 
 WindowLayout travellingLayout(const std::string &defaultFile, const Clock &clock)
 {
@@ -40,7 +41,7 @@ TravellingDemonstrator::TravellingDemonstrator(ProgramDescription description, c
 
 void TravellingDemonstrator::drawFrame(DrawList &window)
 {
-    pulse_frame::beginFrame(state(), clock(), window);
+    beginFrame(state(), clock(), pulse_frame::rowAxes, window);
     pulse_frame::drawParticles(state(), traceConfig(), wave_, particleCount, window, picture());
     pulse_frame::drawYxCurves(state(), wave_, window);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "shell/geometry.h"
 #include "shell/pulse_table.h"
 #include "shell/pulse_wave.h"
 
@@ -26,9 +27,9 @@ public:
         return direction_ == SecondPulseDirection::Backward ? BackwardWave(t, x) : SecondForwardWave(t, x);
     }
 
-    float ForwardWave(int t, int x) const { return forwardPulse_.at(std::int64_t{t} + 320 - x); }
+    float ForwardWave(int t, int x) const { return forwardPulse_.at(std::int64_t{t} + geometry::entryLead - x); }
     float BackwardWave(int t, int x) const { return backwardPulse_.at(std::int64_t{t} + x); }
-    float SecondForwardWave(int t, int x) const { return backwardPulse_.at(std::int64_t{t} + 320 - x); }
+    float SecondForwardWave(int t, int x) const { return backwardPulse_.at(std::int64_t{t} + geometry::entryLead - x); }
 
 private:
     const PulseTable &forwardPulse_;

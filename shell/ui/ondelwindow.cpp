@@ -5,6 +5,7 @@
 #include "fonts.h"
 #include "framecanvas.h"
 #include "picturearea.h"
+#include "twips.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -21,9 +22,10 @@ namespace ondel {
 
 namespace {
 
-int px(int twips) { return qRound(twips / PrimitivePainter::twipsPerPixel); }
-
-QRect pixels(const Rect &r) { return {px(r.left), px(r.top), px(r.width), px(r.height)}; }
+QRect pixels(const Rect &r)
+{
+    return {wholePixelsOf(r.left), wholePixelsOf(r.top), wholePixelsOf(r.width), wholePixelsOf(r.height)};
+}
 
 QString text(const std::string &s) { return QString::fromStdString(s); }
 
@@ -36,7 +38,7 @@ OndelWindow::OndelWindow(std::unique_ptr<Demonstrator> program, QWidget *parent)
     setWindowTitle(QString::fromUtf8(windowCaption));
     setFont(controlFont(std::nullopt));
     const WindowLayout &layout = program_->layout();
-    resize(px(layout.clientWidth), px(layout.clientHeight));
+    resize(wholePixelsOf(layout.clientWidth), wholePixelsOf(layout.clientHeight));
 
     canvas_ = new FrameCanvas(this);
     canvas_->setObjectName(QStringLiteral("canvas"));
@@ -83,58 +85,81 @@ void OndelWindow::buildControls()
 // One widget for one entry of the layout table, wired to its handler.
 QWidget *OndelWindow::createControl(const ControlSpec &entry, QWidget *parent)
 {
-    switch (entry.kind) {
-    case ControlKind::Button: {
-        auto *button = new QPushButton(parent);
-        button->setFont(controlFont(entry.font));
-        button->setText(wrappedCaption(text(entry.caption), button->fontMetrics(), px(entry.rect.width)));
-        connect(button, &QPushButton::clicked, this, [this, action = entry.action] { perform(action); });
-        return button;
-    }
-    case ControlKind::Label: {
-        auto *label = new QLabel(text(entry.caption), parent);
-        label->setFont(controlFont(entry.font));
-        return label;
-    }
-    case ControlKind::Frame: {
-        auto *frame = new QGroupBox(text(entry.caption), parent);
-        frame->setFont(controlFont(entry.font));
-        return frame;
-    }
-    case ControlKind::Option: {
-        auto *option = new QRadioButton(text(entry.caption), parent);
-        option->setFont(controlFont(entry.font));
-        option->setChecked(entry.checked);
-        connect(option, &QRadioButton::clicked, this, [this, action = entry.action] { perform(action); });
-        return option;
-    }
-    case ControlKind::TextBox: {
-        auto *edit = new QLineEdit(text(entry.caption), parent);
-        edit->setFont(controlFont(entry.font));
-        connect(edit, &QLineEdit::textChanged, this,
-                [this, action = entry.action](const QString &t) { program_->setText(action, t.toStdString()); });
-        return edit;
-    }
-    case ControlKind::HScrollBar:
-    case ControlKind::VScrollBar: {
-        const bool horizontal = entry.kind == ControlKind::HScrollBar;
-        auto *bar = new QScrollBar(horizontal ? Qt::Horizontal : Qt::Vertical, parent);
-        bar->setRange(entry.range.minimum, entry.range.maximum);
-        bar->setValue(entry.range.value);
-        // A tab stop like the buttons, so the speed can be set from the keyboard.
-        bar->setFocusPolicy(Qt::StrongFocus);
-        connect(bar, &QScrollBar::valueChanged, this, [this, action = entry.action](int value) {
-            program_->setValue(action, value);
-            syncFromProgram();
-        });
-        return bar;
-    }
-    case ControlKind::Picture:
-        picture_ = new PictureArea(controlFont(entry.font), parent);
-        picture_->hide();
-        return picture_;
-    }
-    return nullptr;
+    using Creator = QWidget *(OndelWindow::*)(const ControlSpec &, QWidget *);
+    static const std::map<ControlKind, Creator> creators{
+        {ControlKind::Button, &OndelWindow::createButton},
+        {ControlKind::Label, &OndelWindow::createLabel},
+        {ControlKind::Frame, &OndelWindow::createFrame},
+        {ControlKind::Option, &OndelWindow::createOption},
+        {ControlKind::TextBox, &OndelWindow::createTextBox},
+        {ControlKind::HScrollBar, &OndelWindow::createScrollBar},
+        {ControlKind::VScrollBar, &OndelWindow::createScrollBar},
+        {ControlKind::Picture, &OndelWindow::createPicture},
+    };
+    return (this->*creators.at(entry.kind))(entry, parent);
+}
+
+QWidget *OndelWindow::createButton(const ControlSpec &entry, QWidget *parent)
+{
+    auto *button = new QPushButton(parent);
+    button->setFont(controlFont(entry.font));
+    button->setText(wrappedCaption(text(entry.caption), button->fontMetrics(), wholePixelsOf(entry.rect.width)));
+    connect(button, &QPushButton::clicked, this, [this, action = entry.action] { perform(action); });
+    return button;
+}
+
+QWidget *OndelWindow::createLabel(const ControlSpec &entry, QWidget *parent)
+{
+    auto *label = new QLabel(text(entry.caption), parent);
+    label->setFont(controlFont(entry.font));
+    return label;
+}
+
+QWidget *OndelWindow::createFrame(const ControlSpec &entry, QWidget *parent)
+{
+    auto *frame = new QGroupBox(text(entry.caption), parent);
+    frame->setFont(controlFont(entry.font));
+    return frame;
+}
+
+QWidget *OndelWindow::createOption(const ControlSpec &entry, QWidget *parent)
+{
+    auto *option = new QRadioButton(text(entry.caption), parent);
+    option->setFont(controlFont(entry.font));
+    option->setChecked(entry.checked);
+    connect(option, &QRadioButton::clicked, this, [this, action = entry.action] { perform(action); });
+    return option;
+}
+
+QWidget *OndelWindow::createTextBox(const ControlSpec &entry, QWidget *parent)
+{
+    auto *edit = new QLineEdit(text(entry.caption), parent);
+    edit->setFont(controlFont(entry.font));
+    connect(edit, &QLineEdit::textChanged, this,
+            [this, action = entry.action](const QString &t) { program_->setText(action, t.toStdString()); });
+    return edit;
+}
+
+QWidget *OndelWindow::createScrollBar(const ControlSpec &entry, QWidget *parent)
+{
+    const bool horizontal = entry.kind == ControlKind::HScrollBar;
+    auto *bar = new QScrollBar(horizontal ? Qt::Horizontal : Qt::Vertical, parent);
+    bar->setRange(entry.range.minimum, entry.range.maximum);
+    bar->setValue(entry.range.value);
+    // A tab stop like the buttons, so the speed can be set from the keyboard.
+    bar->setFocusPolicy(Qt::StrongFocus);
+    connect(bar, &QScrollBar::valueChanged, this, [this, action = entry.action](int value) {
+        program_->setValue(action, value);
+        syncFromProgram();
+    });
+    return bar;
+}
+
+QWidget *OndelWindow::createPicture(const ControlSpec &entry, QWidget *parent)
+{
+    picture_ = new PictureArea(controlFont(entry.font), parent);
+    picture_->hide();
+    return picture_;
 }
 
 void OndelWindow::clickControl(const QString &name)

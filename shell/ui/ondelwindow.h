@@ -39,6 +39,13 @@ private:
     void perform(Action action);
     void buildControls();
     QWidget *createControl(const ControlSpec &entry, QWidget *parent);
+    QWidget *createButton(const ControlSpec &entry, QWidget *parent);
+    QWidget *createLabel(const ControlSpec &entry, QWidget *parent);
+    QWidget *createFrame(const ControlSpec &entry, QWidget *parent);
+    QWidget *createOption(const ControlSpec &entry, QWidget *parent);
+    QWidget *createTextBox(const ControlSpec &entry, QWidget *parent);
+    QWidget *createScrollBar(const ControlSpec &entry, QWidget *parent);
+    QWidget *createPicture(const ControlSpec &entry, QWidget *parent);
     void syncFromProgram();
 
     std::unique_ptr<Demonstrator> program_;

@@ -13,7 +13,9 @@ PictureArea::PictureArea(const QFont &font, QWidget *parent) : QWidget(parent), 
     setFont(font); // the font of the "t" and "y" it prints
 }
 
-void PictureArea::resizeEvent(QResizeEvent *)
+void PictureArea::resizeEvent(QResizeEvent *) { fitImage(); }
+
+void PictureArea::fitImage()
 {
     QImage grown(size(), QImage::Format_ARGB32_Premultiplied);
     grown.fill(toQColor(colour::background));
@@ -28,7 +30,7 @@ void PictureArea::draw(const std::vector<Primitive> &ops)
     if (ops.empty())
         return;
     if (image_.size() != size())
-        resizeEvent(nullptr);
+        fitImage();
     const bool wiped = std::any_of(ops.begin(), ops.end(), [](const Primitive &op) { return std::holds_alternative<ClearOp>(op); });
     const QRect changed = wiped ? rect() : painter_.drawnExtent(ops);
     QPainter painter(&image_);

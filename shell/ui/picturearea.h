@@ -15,7 +15,7 @@ namespace ondel {
 class PictureArea : public QWidget {
     Q_OBJECT
 public:
-    PictureArea(const QFont &font, QWidget *parent = nullptr);
+    explicit PictureArea(const QFont &font, QWidget *parent = nullptr);
 
     void draw(const std::vector<Primitive> &ops);
     const QImage &image() const { return image_; }
@@ -25,6 +25,9 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // The backing image grown or shrunk to the widget, keeping what it holds.
+    void fitImage();
+
     QImage image_;
     PrimitivePainter painter_;
     RepaintPacer pacer_;

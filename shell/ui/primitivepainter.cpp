@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "primitivepainter.h"
 
+#include "twips.h"
+
 #include <QFontMetricsF>
 
 #include <cmath>
@@ -17,8 +19,6 @@ constexpr int largestSpriteRadius = 1500;
 constexpr double margin = 64;
 // Coordinates are clamped to this many pixels before they reach QPainter.
 constexpr double farAway = 1e6;
-
-double px(double twips) { return twips / PrimitivePainter::twipsPerPixel; }
 
 bool finite(Point p) { return std::isfinite(p.x) && std::isfinite(p.y); }
 
@@ -38,16 +38,26 @@ const QImage &PrimitivePainter::sprite(const SpriteKey &key)
     auto it = sprites_.find(key);
     if (it != sprites_.end())
         return *it;
-    const double radius = px(key.radiusTwips);
+    const double radius = pixelsOf(key.radiusTwips);
     const double extent = radius + key.lineWidth / 2.0 + 1.0;
     const int size = static_cast<int>(std::ceil(2 * extent));
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, antialiased_);
-    painter.setPen(QPen(toQColor(key.rim), key.lineWidth));
-    painter.setBrush(toQColor(key.fill));
-    painter.drawEllipse(QPointF(size / 2.0, size / 2.0), radius, radius);
+    const QPointF centre(size / 2.0, size / 2.0);
+    if (2 * radius < key.lineWidth) {
+        // QPainter draws nothing for an ellipse far smaller than a pixel,
+        // whatever its pen: a circle smaller than its rim shows as a dot the
+        // rim's width across, in the rim's colour.
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(toQColor(key.rim));
+        painter.drawEllipse(centre, key.lineWidth / 2.0, key.lineWidth / 2.0);
+    } else {
+        painter.setPen(QPen(toQColor(key.rim), key.lineWidth));
+        painter.setBrush(toQColor(key.fill));
+        painter.drawEllipse(centre, radius, radius);
+    }
     painter.end();
     return *sprites_.insert(key, image);
 }
@@ -56,9 +66,9 @@ void PrimitivePainter::drawCircle(QPainter &painter, QSize surface, const Circle
 {
     if (!finite(circle.centre) || !std::isfinite(circle.radius) || circle.radius < 0)
         return;
-    const double x = px(circle.centre.x);
-    const double y = px(circle.centre.y);
-    const double reach = px(circle.radius) + lineWidth_;
+    const double x = pixelsOf(circle.centre.x);
+    const double y = pixelsOf(circle.centre.y);
+    const double reach = pixelsOf(circle.radius) + lineWidth_;
     if (x + reach < -margin || y + reach < -margin || x - reach > surface.width() + margin ||
         y - reach > surface.height() + margin)
         return;
@@ -70,15 +80,15 @@ void PrimitivePainter::drawCircle(QPainter &painter, QSize surface, const Circle
     }
     painter.setPen(QPen(toQColor(circle.rim), lineWidth_));
     painter.setBrush(toQColor(circle.fill));
-    painter.drawEllipse(QPointF(x, y), px(circle.radius), px(circle.radius));
+    painter.drawEllipse(QPointF(x, y), pixelsOf(circle.radius), pixelsOf(circle.radius));
 }
 
 void PrimitivePainter::drawLine(QPainter &painter, QSize surface, const LineOp &line)
 {
     if (!finite(line.from) || !finite(line.to))
         return;
-    const QPointF a(px(line.from.x), px(line.from.y));
-    const QPointF b(px(line.to.x), px(line.to.y));
+    const QPointF a(pixelsOf(line.from.x), pixelsOf(line.from.y));
+    const QPointF b(pixelsOf(line.to.x), pixelsOf(line.to.y));
     if ((a.x() < -margin && b.x() < -margin) || (a.y() < -margin && b.y() < -margin) ||
         (a.x() > surface.width() + margin && b.x() > surface.width() + margin) ||
         (a.y() > surface.height() + margin && b.y() > surface.height() + margin))
@@ -94,7 +104,8 @@ QRect PrimitivePainter::drawnExtent(const std::vector<Primitive> &ops) const
     const auto add = [&](Point a, Point b, double reach) {
         if (!finite(a) || !finite(b))
             return;
-        const QRectF box = QRectF(QPointF(px(a.x), px(a.y)), QPointF(px(b.x), px(b.y))).normalized();
+        const QPointF from(pixelsOf(a.x), pixelsOf(a.y));
+        const QRectF box = QRectF(from, QPointF(pixelsOf(b.x), pixelsOf(b.y))).normalized();
         extent |= box.adjusted(-reach, -reach, reach, reach);
     };
     for (const Primitive &op : ops) {
@@ -108,11 +119,11 @@ QRect PrimitivePainter::drawnExtent(const std::vector<Primitive> &ops) const
                 } else if constexpr (std::is_same_v<T, LineOp>) {
                     add(p.from, p.to, pen);
                 } else if constexpr (std::is_same_v<T, CircleOp>) {
-                    add(p.centre, p.centre, px(std::isfinite(p.radius) ? std::fabs(p.radius) : 0) + pen);
+                    add(p.centre, p.centre, pixelsOf(std::isfinite(p.radius) ? std::fabs(p.radius) : 0) + pen);
                 } else if constexpr (std::is_same_v<T, TextOp>) {
                     const QFontMetricsF metrics(textFont_);
                     const QRectF box = metrics.boundingRect(QString::fromStdString(p.text));
-                    add(p.at, {p.at.x + twipsPerPixel * (box.width() + 2), p.at.y + twipsPerPixel * (metrics.height() + 2)}, 2);
+                    add(p.at, {p.at.x + twipsOf(box.width() + 2), p.at.y + twipsOf(metrics.height() + 2)}, 2);
                 }
             },
             op);
@@ -145,7 +156,8 @@ void PrimitivePainter::replay(QPainter &painter, QSize surfaceSize, const std::v
                     painter.setFont(textFont_);
                     painter.setPen(Qt::black);
                     const QFontMetricsF metrics(textFont_);
-                    painter.drawText(QPointF(px(p.at.x), px(p.at.y) + metrics.ascent()), QString::fromStdString(p.text));
+                    const QPointF baseline(pixelsOf(p.at.x), pixelsOf(p.at.y) + metrics.ascent());
+                    painter.drawText(baseline, QString::fromStdString(p.text));
                 }
             },
             op);

@@ -13,14 +13,12 @@
 
 namespace ondel {
 
-// Replays drawing primitives onto a QPainter: 15 twips to a logical pixel,
+// Replays drawing primitives onto a QPainter, twips to logical pixels,
 // antialiased unless asked otherwise. Filled circles come from a cache of pre-drawn images, since a
 // frame holds hundreds of identical dots. Primitives with coordinates that
 // are not finite, or that lie wholly far outside the surface, are skipped.
 class PrimitivePainter {
 public:
-    static constexpr double twipsPerPixel = 15.0;
-
     // `antialiased` off draws every shape on whole pixels, so that a circle
     // drawn again in the background colour erases exactly what it covers.
     explicit PrimitivePainter(QFont textFont = QFont(), bool antialiased = true);

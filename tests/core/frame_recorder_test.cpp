@@ -3,7 +3,7 @@
 #include "shell/frame_text.h"
 #include "shell/session.h"
 #include "tests/support/session_files.h"
-#include "tests/support/temp_dir.h"
+#include "tests/support/session_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -16,22 +16,7 @@ namespace {
 
 using test_support::loadSession;
 
-// The session folder as the working directory for as long as it lives.
-class SessionFolder {
-public:
-    SessionFolder() : previous_(std::filesystem::current_path())
-    {
-        test_support::copySessionFiles(dir_.path());
-        std::filesystem::current_path(dir_.path());
-    }
-    ~SessionFolder() { std::filesystem::current_path(previous_); }
-    SessionFolder(const SessionFolder &) = delete;
-    SessionFolder &operator=(const SessionFolder &) = delete;
-
-private:
-    test_support::TempDir dir_;
-    std::filesystem::path previous_;
-};
+using test_support::SessionFolder;
 
 // Everything each program draws in its recorded session, reduced to one
 // hash. A change that moves any primitive by a thousandth of a twip, or

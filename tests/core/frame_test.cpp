@@ -2,6 +2,7 @@
 #include "tests/support/primitive_printing.h"
 
 #include "programs/registry.h"
+#include "tests/support/frame_circles.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -22,25 +23,10 @@ std::string constantPulseFile(const test_support::TempDir &dir, const std::strin
     return dir.writePulseFile("constant", bytes);
 }
 
-// The circles of the last frame, in drawing order.
-std::vector<CircleOp> circlesOf(const Demonstrator &program)
-{
-    std::vector<CircleOp> found;
-    for (const Primitive &op : program.frame().ops())
-        if (const auto *circle = std::get_if<CircleOp>(&op))
-            found.push_back(*circle);
-    return found;
-}
+using test_support::circlesOf;
 
 // The y-x dots of the last frame (radius 40).
-std::vector<CircleOp> dotsOf(const Demonstrator &program)
-{
-    std::vector<CircleOp> found;
-    for (const CircleOp &circle : circlesOf(program))
-        if (circle.radius == 40)
-            found.push_back(circle);
-    return found;
-}
+std::vector<CircleOp> dotsOf(const Demonstrator &program) { return circlesOf(program.frame(), 40); }
 
 // ondel8 with both rows shown, the medium at rest unless a file is loaded.
 class Ondel8Frame : public ::testing::Test {
@@ -56,7 +42,7 @@ protected:
         program.perform(Action::LoadPulse);
         ASSERT_FALSE(program.takeMessage().has_value());
     }
-    std::vector<CircleOp> circles() const { return circlesOf(program); }
+    std::vector<CircleOp> circles() const { return circlesOf(program.frame()); }
     std::vector<CircleOp> dots() const { return dotsOf(program); }
 
     test_support::TempDir dir;

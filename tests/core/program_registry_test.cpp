@@ -4,6 +4,7 @@
 #include "shell/session.h"
 #include "standing/standing_demonstrator.h"
 #include "standing/standing_program.h"
+#include "tests/support/frame_circles.h"
 #include "tests/support/session_files.h"
 
 #include <gtest/gtest.h>
@@ -80,11 +81,12 @@ ProgramDescription ondel3b()
 // Window y of transverse particle 1 in the last frame.
 double particle1Y(const Demonstrator &program)
 {
-    for (const Primitive &op : program.frame().ops())
-        if (const auto *circle = std::get_if<CircleOp>(&op); circle && circle->radius == 300)
-            return circle->centre.y;
-    ADD_FAILURE() << "no particle drawn";
-    return 0;
+    const auto particles = test_support::circlesOf(program.frame(), 300);
+    if (particles.empty()) {
+        ADD_FAILURE() << "no particle drawn";
+        return 0;
+    }
+    return particles.front().centre.y;
 }
 
 TEST(ProgramRegistry, ATenthProgramOfAFamilyIsOneEntry)

@@ -3,7 +3,9 @@
 
 #include "programs/registry.h"
 #include "reflection/reflection_demonstrator.h"
+#include "shell/geometry.h"
 #include "shell/render.h"
+#include "tests/support/frame_circles.h"
 #include "tests/support/programs.h"
 #include "tests/support/temp_dir.h"
 
@@ -79,10 +81,9 @@ void frameAt(Demonstrator &program, std::int64_t t)
 std::vector<CircleOp> circles(const DrawList &frame, double radius, std::optional<Rgb> fill = std::nullopt)
 {
     std::vector<CircleOp> found;
-    for (const Primitive &op : frame.ops())
-        if (const auto *circle = std::get_if<CircleOp>(&op))
-            if (circle->radius == radius && (!fill || circle->fill == *fill))
-                found.push_back(*circle);
+    for (const CircleOp &circle : test_support::circlesOf(frame, radius))
+        if (!fill || circle.fill == *fill)
+            found.push_back(circle);
     return found;
 }
 
@@ -90,7 +91,7 @@ std::vector<CircleOp> circles(const DrawList &frame, double radius, std::optiona
 // transverse row shown), in units of 1000 twips.
 double particleDisplacement(const Demonstrator &program, int particle)
 {
-    const auto particles = circles(program.frame(), pulse_frame::particleRadius);
+    const auto particles = circles(program.frame(), geometry::particleRadius);
     EXPECT_EQ(particles.size(), 9u);
     return (3000.0 - particles.at(particle - 1).centre.y) / 1000.0;
 }
@@ -99,7 +100,7 @@ double particleDisplacement(const Demonstrator &program, int particle)
 std::map<int, double> dotsByPosition(const DrawList &frame, Rgb fill)
 {
     std::map<int, double> dots;
-    for (const CircleOp &dot : circles(frame, pulse_frame::dotRadius, fill))
+    for (const CircleOp &dot : circles(frame, geometry::dotRadius, fill))
         dots[static_cast<int>(std::lround((dot.centre.x - 200) / 50))] = dot.centre.y;
     return dots;
 }
@@ -193,7 +194,7 @@ TEST(Ondel9Reflection, FixedEndMirrorsTheIncidentCurveUpsideDown)
     ASSERT_EQ(program->state().yxMode, CurveMode::ComponentsOnly);
     frameAt(*program, 600);
 
-    EXPECT_TRUE(circles(program->frame(), pulse_frame::dotRadius, colour::black).empty());
+    EXPECT_TRUE(circles(program->frame(), geometry::dotRadius, colour::black).empty());
     const auto blue = dotsByPosition(program->frame(), colour::blue);
     const auto red = dotsByPosition(program->frame(), colour::red);
     double deepest = 0;
@@ -278,7 +279,7 @@ TEST(ReflectionCurves, NothingReflectedBeyondTheEnd)
                 int redDots = 0;
                 int redDotsBeyond = 0;
                 int sumDotsBeyond = 0;
-                for (const CircleOp &dot : circles(program->frame(), pulse_frame::dotRadius)) {
+                for (const CircleOp &dot : circles(program->frame(), geometry::dotRadius)) {
                     redDots += dot.fill == colour::red;
                     redDotsBeyond += dot.fill == colour::red && dot.centre.x > endX;
                     sumDotsBeyond += dot.fill == colour::black && dot.centre.x > endX;

@@ -3,9 +3,11 @@
 #include "speakers/speaker_frame.h"
 #include "speakers/speaker_wave.h"
 
+#include "shell/geometry.h"
 #include "shell/render.h"
 #include "tests/support/primitive_printing.h"
 #include "shell/session.h"
+#include "tests/support/frame_circles.h"
 #include "tests/support/programs.h"
 #include "tests/support/temp_dir.h"
 
@@ -258,11 +260,7 @@ TEST(SpeakerProgram, SpeakerButtonsAreWiredToTheirControls)
 
 std::vector<CircleOp> particles(const DrawList &frame)
 {
-    std::vector<CircleOp> found;
-    for (const Primitive &op : frame.ops())
-        if (const auto *circle = std::get_if<CircleOp>(&op); circle && circle->radius == pulse_frame::particleRadius)
-            found.push_back(*circle);
-    return found;
+    return test_support::circlesOf(frame, geometry::particleRadius);
 }
 
 std::vector<CircleOp> withFill(const std::vector<CircleOp> &circles, Rgb fill)

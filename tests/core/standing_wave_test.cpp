@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "standing/standing_demonstrator.h"
+#include "tests/support/frame_circles.h"
 #include "tests/support/programs.h"
 
 #include <gtest/gtest.h>
@@ -53,14 +54,7 @@ template <class Op> std::vector<Op> opsOf(const std::vector<Primitive> &ops)
             found.push_back(*p);
     return found;
 }
-std::vector<CircleOp> circlesOf(const DrawList &list, double radius)
-{
-    std::vector<CircleOp> found;
-    for (const CircleOp &c : opsOf<CircleOp>(list.ops()))
-        if (c.radius == radius)
-            found.push_back(c);
-    return found;
-}
+using test_support::circlesOf;
 
 // The frame at time t, drawn while stopped so that time stays at t.
 std::vector<CircleOp> particlesAt(StandingDemonstrator &program, std::int64_t t)
@@ -331,7 +325,7 @@ TEST(StandingTrace, WrapsToColumnOneAfterItsColumnCount)
             program.takePictureOps();
             program.nextFrame();
             const auto ops = program.takePictureOps();
-            const auto markers = opsOf<CircleOp>(ops);
+            const auto markers = circlesOf(ops);
             const auto segments = opsOf<LineOp>(ops);
             ASSERT_EQ(segments.size(), 2u + program.traceConfig().historyDepth);
             const double width = program.traceConfig().columnWidth;

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/geometry.h"
 #include "shell/render.h"
+#include "tests/support/frame_circles.h"
 #include "tests/support/programs.h"
 #include "tests/support/temp_dir.h"
 #include "travelling/travelling_demonstrator.h"
@@ -15,18 +17,11 @@
 namespace ondel {
 namespace {
 
-std::vector<CircleOp> circles(const DrawList &frame, double radius)
-{
-    std::vector<CircleOp> found;
-    for (const Primitive &op : frame.ops())
-        if (const auto *circle = std::get_if<CircleOp>(&op); circle && circle->radius == radius)
-            found.push_back(*circle);
-    return found;
-}
+using test_support::circlesOf;
 
 std::optional<CircleOp> circleAt(const DrawList &frame, double radius, double x, Rgb fill)
 {
-    for (const CircleOp &circle : circles(frame, radius))
+    for (const CircleOp &circle : circlesOf(frame, radius))
         if (circle.centre.x == x && circle.fill == fill)
             return circle;
     return std::nullopt;
@@ -68,10 +63,10 @@ TEST(TravellingWave, ASampleAtIndex320EntersAtTheLeftEnd)
                                                  Row{20, 2975, 2000}, Row{21, 2975, 3000}}) {
         SCOPED_TRACE(time);
         const DrawList &frame = frameAt(program, time);
-        const auto dot = circleAt(frame, pulse_frame::dotRadius, 250, colour::blue);
+        const auto dot = circleAt(frame, geometry::dotRadius, 250, colour::blue);
         ASSERT_TRUE(dot);
         EXPECT_EQ(dot->centre.y, blueY);
-        const auto particle = circleAt(frame, pulse_frame::particleRadius, 1200, colour::green);
+        const auto particle = circleAt(frame, geometry::particleRadius, 1200, colour::green);
         ASSERT_TRUE(particle);
         EXPECT_EQ(particle->centre.y, particle1Y);
     }
@@ -138,7 +133,7 @@ TEST(TravellingWave, BeforeLoadingTheMediumIsAtRest)
         const auto window = openTravelling(name);
         TravellingDemonstrator &program = *window;
         program.nextFrame();
-        const auto dots = circles(program.frame(), pulse_frame::dotRadius);
+        const auto dots = circlesOf(program.frame(), geometry::dotRadius);
         ASSERT_EQ(dots.size(), 900u);
         for (const CircleOp &dot : dots) {
             const double expected = dot.fill == colour::blue ? 2975 : dot.fill == colour::red ? 3025 : 3000;

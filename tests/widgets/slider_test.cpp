@@ -2,9 +2,11 @@
 // ondel10's slide bar in a real window: whatever way the teacher moves it,
 // the window hands the value to the program and the sample runs into the
 // row of particles.
+#include "shell/geometry.h"
 #include "shell/render.h"
 #include "shell/ui/ondelwindow.h"
 #include "programs/registry.h"
+#include "tests/support/frame_circles.h"
 
 #include <QScrollBar>
 #include <QTest>
@@ -18,11 +20,8 @@ enum class Move { SetValue, KeyHome, KeyPageUp, KeyEnd };
 // Window y of particle 1 in the last frame (the transverse row shown).
 double particle1Y(const Demonstrator &program)
 {
-    for (const Primitive &op : program.frame().ops())
-        if (const auto *circle = std::get_if<CircleOp>(&op))
-            if (circle->radius == pulse_frame::particleRadius)
-                return circle->centre.y;
-    return -1;
+    const auto particles = test_support::circlesOf(program.frame(), geometry::particleRadius);
+    return particles.empty() ? -1 : particles.front().centre.y;
 }
 
 } // namespace
