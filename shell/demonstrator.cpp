@@ -66,6 +66,10 @@ void Demonstrator::setText(Action action, std::string text)
         inputs_.separation = std::move(text);
 }
 
+bool Demonstrator::openPulseFile(const std::string &) { return false; }
+
+bool Demonstrator::openPulseData(std::string_view, const std::string &) { return false; }
+
 void Demonstrator::nextFrame()
 {
     frame_.reset();

@@ -9,6 +9,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 
 // One window of the family without its widgets: the state, the actions its
 // controls are bound to, the frame of the last tick and the drawing still
@@ -47,6 +48,17 @@ public:
     void setValue(Action action, int value);
     void setText(Action action, std::string text);
 
+    // A pulse data file the teacher chose without typing its name (a file
+    // dialog, a file dropped on the window): read and checked exactly as
+    // "実行/再実行" reads a typed name; on success the name box shows the
+    // file's base name and time restarts, a refused file changes nothing and
+    // leaves its message. False, with nothing changed, in a program that
+    // loads no files. `openPulseData` takes the file's bytes where there is
+    // no path (a browser).
+    virtual bool openPulseFile(const std::string &path);
+    virtual bool openPulseData(std::string_view bytes, const std::string &fileName);
+    bool loadsPulseFiles() const { return bindsAction(layout(), Action::LoadPulse); }
+
     // One timer tick: time moves on by the run step and the whole window
     // frame is drawn anew, with the point it owes the y-t picture.
     void nextFrame();
@@ -65,6 +77,7 @@ protected:
 
     void onAction(Action action, std::function<void()> handler);
     void report(std::string message) { message_ = std::move(message); }
+    void showPulseFileName(std::string name) { inputs_.pulseFileName = std::move(name); }
     DrawList &picture() { return picture_; }
 
     // Draws one frame into `window` (clear first).

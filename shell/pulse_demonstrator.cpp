@@ -13,9 +13,50 @@ PulseDemonstrator::PulseDemonstrator(ProgramDescription description) : Demonstra
         onAction(Action::LoadPulse, [this] { loadPulseFile(); });
 }
 
+namespace {
+
+// What the name box shows for a chosen file: its name without the folder
+// and without the ".csv" that "実行/再実行" adds again.
+std::string baseName(const std::string &path)
+{
+    std::string name = path.substr(path.find_last_of('/') + 1);
+    if (name.size() > 4 && name.ends_with(".csv"))
+        name.resize(name.size() - 4);
+    return name;
+}
+
+} // namespace
+
 bool PulseDemonstrator::loadPulseFile()
 {
-    const PulseReadResult result = readPulseFile(locateDataFile(inputs().pulseFileName + ".csv", dataFolders()));
+    beforeLoad();
+    return take(readPulseFile(locateDataFile(inputs().pulseFileName + ".csv", dataFolders())));
+}
+
+bool PulseDemonstrator::openPulseFile(const std::string &path)
+{
+    if (!loadsPulseFiles())
+        return false;
+    beforeLoad();
+    if (!take(readPulseFile(path)))
+        return false;
+    showPulseFileName(baseName(path));
+    return true;
+}
+
+bool PulseDemonstrator::openPulseData(std::string_view bytes, const std::string &fileName)
+{
+    if (!loadsPulseFiles())
+        return false;
+    beforeLoad();
+    if (!take(parsePulseFile(bytes, fileName)))
+        return false;
+    showPulseFileName(baseName(fileName));
+    return true;
+}
+
+bool PulseDemonstrator::take(const PulseReadResult &result)
+{
     if (const auto *error = std::get_if<PulseFileError>(&result)) {
         report(error->message);
         return false;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "demonstrator.h"
+#include "pulse_file.h"
 #include "pulse_table.h"
 
 // A window whose wave comes from the pulse data file: it owns the two pulse
@@ -14,15 +15,23 @@ public:
     const PulseTable &forwardPulse() const { return forwardPulse_; }
     const PulseTable &backwardPulse() const { return backwardPulse_; }
 
+    bool openPulseFile(const std::string &path) override;
+    bool openPulseData(std::string_view bytes, const std::string &fileName) override;
+
 protected:
     explicit PulseDemonstrator(ProgramDescription description);
 
-    // Reads the named file into both columns and restarts time.
-    // On any error the teacher gets a message and nothing changes. Returns
-    // whether the file was loaded.
-    bool loadPulseFile();
+    // What a program takes over from its other controls before any load
+    // (the speakers' separation).
+    virtual void beforeLoad() {}
 
 private:
+    // Reads the file named in the name box into both columns and restarts
+    // time. On any error the teacher gets a message and nothing changes.
+    bool loadPulseFile();
+    // Takes a read file over, or reports why it was refused.
+    bool take(const PulseReadResult &result);
+
     PulseTable forwardPulse_;
     PulseTable backwardPulse_;
 };

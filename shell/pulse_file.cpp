@@ -278,17 +278,22 @@ PulseReadResult readPulseFile(const std::string &path)
         filled += static_cast<std::size_t>(n);
     }
     bytes.resize(filled);
-    if (filled <= maxPulseFileBytes)
-        return parsePulseText(bytes, path);
+    return parsePulseFile(bytes, path);
+}
 
-    // Too large. The complete lines read so far may already show what is
-    // wrong (typically too many records, with the line); say that instead.
+PulseReadResult parsePulseFile(std::string_view bytes, const std::string &fileName)
+{
+    if (bytes.size() <= maxPulseFileBytes)
+        return parsePulseText(bytes, fileName);
+
+    // Too large. The complete lines of the first MiB may already show what
+    // is wrong (typically too many records, with the line); say that instead.
     const std::size_t lastLineEnd = bytes.find_last_of("\r\n", maxPulseFileBytes - 1);
-    const std::string_view completeLines(bytes.data(), lastLineEnd == std::string::npos ? 0 : lastLineEnd + 1);
-    PulseReadResult prefix = parsePulseText(completeLines, path);
+    const std::string_view completeLines = bytes.substr(0, lastLineEnd == std::string_view::npos ? 0 : lastLineEnd + 1);
+    PulseReadResult prefix = parsePulseText(completeLines, fileName);
     if (std::holds_alternative<PulseFileError>(prefix))
         return prefix;
-    return fileError(path, "大きすぎます（1 MiB まで）。");
+    return fileError(fileName, "大きすぎます（1 MiB まで）。");
 }
 
 } // namespace ondel

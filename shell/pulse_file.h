@@ -39,6 +39,11 @@ inline constexpr std::size_t maxPulseFileBytes = 1 << 20;
 // Checks and converts the bytes of a file called `fileName`.
 PulseReadResult parsePulseText(std::string_view bytes, std::string_view fileName);
 
+// The whole contents of a file called `fileName`, however large: what is
+// past the size limit is refused, naming the line that already fails where
+// one does.
+PulseReadResult parsePulseFile(std::string_view bytes, const std::string &fileName);
+
 // Reads the file at `path` (never blocking on a pipe or device) and parses it.
 PulseReadResult readPulseFile(const std::string &path);
 

@@ -43,12 +43,6 @@ SpeakerDemonstrator::SpeakerDemonstrator(ProgramDescription description)
     : PulseDemonstrator(std::move(description)), wave_(forwardPulse(), speakers_)
 {
     applySeparation(speakers_, inputs().separation);
-    // The separation is taken over before the file is read, so it holds even
-    // when the file cannot be loaded.
-    onAction(Action::LoadPulse, [this] {
-        applySeparation(speakers_, inputs().separation);
-        loadPulseFile();
-    });
     onAction(Action::TogglePhase, [this] { togglePhase(speakers_); });
     onAction(Action::FlipRearFaces, [this] { flipRearFaces(speakers_); });
 }
