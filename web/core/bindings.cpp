@@ -5,6 +5,7 @@
 #include "opened_program.h"
 
 #include "programs/registry.h"
+#include "shell/pulse_file.h"
 #include "shell/session.h"
 
 #include <emscripten/bind.h>
@@ -65,11 +66,20 @@ EMSCRIPTEN_BINDINGS(ondel_core)
     function("programList", &programList);
     function("openProgram", &openProgram, allow_raw_pointers());
     function("sessionHash", &recordedSessionHash);
+    // No more of a chosen file than this and one byte is ever needed: the
+    // reader refuses anything larger on its first MiB alone.
+    constant("maxPulseFileBytes", static_cast<double>(maxPulseFileBytes));
+    // The action of the text box that shows the pulse file's name.
+    constant("pulseFileNameAction", static_cast<int>(Action::PulseFileName));
     class_<OpenedProgram>("OpenedProgram")
         .function("layout", &OpenedProgram::layout)
         .function("perform", &OpenedProgram::perform)
         .function("setValue", &OpenedProgram::setValue)
         .function("setText", &OpenedProgram::setText)
+        .function("openPulseData", &OpenedProgram::openPulseData)
+        .function("loadsPulseFiles", &OpenedProgram::loadsPulseFiles)
+        .function("pulseFileName", &OpenedProgram::pulseFileName)
+        .function("timeIndex", &OpenedProgram::timeIndex)
         .function("tick", &OpenedProgram::tick)
         .function("frame", &OpenedProgram::frame)
         .function("takePicture", &OpenedProgram::takePicture)

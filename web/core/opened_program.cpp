@@ -97,6 +97,11 @@ void OpenedProgram::setValue(int action, int value) { program_->setValue(static_
 
 void OpenedProgram::setText(int action, const std::string &text) { program_->setText(static_cast<Action>(action), text); }
 
+bool OpenedProgram::openPulseData(const std::string &bytes, const std::string &fileName)
+{
+    return program_->openPulseData(bytes, fileName);
+}
+
 void OpenedProgram::tick(int count)
 {
     for (int k = 0; k < count; ++k) {

@@ -25,6 +25,13 @@ public:
     bool perform(int action);
     void setValue(int action, int value);
     void setText(int action, const std::string &text);
+    // A file the teacher chose or dropped, as its bytes (a Uint8Array):
+    // loaded as "実行/再実行" loads a typed name. False if refused (its
+    // message waits in takeMessage()) or if the program loads no files.
+    bool openPulseData(const std::string &bytes, const std::string &fileName);
+    bool loadsPulseFiles() const { return program_->loadsPulseFiles(); }
+    // What Text1 shows once a chosen file has loaded.
+    std::string pulseFileName() const { return program_->inputs().pulseFileName; }
 
     // `count` timer ticks. Each draws Picture1's share, which is kept until
     // takePicture(); only the last window frame is kept, as only it is shown.
@@ -38,6 +45,7 @@ public:
 
     int timerInterval() const { return program_->state().timerInterval; }
     bool pictureVisible() const { return program_->state().pictureVisible; }
+    double timeIndex() const { return static_cast<double>(program_->state().timeIndex); }
 
 private:
     std::unique_ptr<Demonstrator> program_;

@@ -15,6 +15,8 @@
     status.hidden = false;
     return;
   }
+  // The opened program, for the tests and the benchmark page to read its clock.
+  window.ondelPage = { program };
   const layout = program.layout();
   document.title = `${name} — ondel_nami`;
   document.getElementById('program-name').textContent = name;
@@ -22,12 +24,15 @@
 
   const messages = document.getElementById('messages');
   const messageText = document.getElementById('message-text');
-  // A file that could not be read: the teacher is told, the lesson goes on.
-  function showMessage() {
-    const message = program.takeMessage();
-    if (message === null) return;
+  // A file that could not be read: the teacher is told, the lesson goes on
+  // (the dialog stops no animation frame).
+  function tell(message) {
     messageText.textContent = messages.open ? `${messageText.textContent}\n\n${message}` : message;
     if (!messages.open) messages.showModal();
+  }
+  function showMessage() {
+    const message = program.takeMessage();
+    if (message !== null) tell(message);
   }
 
   let picturePainter = null;
@@ -78,6 +83,24 @@
     drawPicture();
     showMessage();
   }
+
+  // A chosen file loads as "実行/再実行" loads a typed name, and its name box shows its name.
+  const loadsFiles = program.loadsPulseFiles();
+  const nameBox = layout.controls.find((c) => c.action === core.pulseFileNameAction);
+  document.getElementById('open-file').hidden = !loadsFiles;
+  pulseFiles.offer({
+    input: document.getElementById('file-input'),
+    enabled: loadsFiles,
+    limit: core.maxPulseFileBytes + 1,
+    open(bytes, fileName) {
+      if (program.openPulseData(bytes, fileName) && nameBox) {
+        document.getElementById(nameBox.name).value = program.pulseFileName();
+      }
+      afterInput();
+    },
+    refuse: tell,
+  });
+  bar.wire(layout);
 
   const budget = new TickBudget();
   function animate(now) {
