@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The site without a network: served once, it opens and animates again
+// after the network and the server are gone; opened from file:// it needs
+// neither. No page asks for anything outside its own folder.
+//   node offline_test.mjs SITE_FOLDER
+import { join } from 'node:path';
+import { pathToFileURL } from 'node:url';
+import { collectPageErrors, launchChromium } from './chromium.mjs';
+import { serveFolder } from './static_server.mjs';
+import { Tally } from './tally.mjs';
+
+const [site] = process.argv.slice(2);
+const tally = new Tally();
+const server = await serveFolder(site);
+const browser = await launchChromium();
+const requested = [];
+browser.context.on('request', (request) => requested.push(request.url()));
+
+// Whether the program opens and its clock moves on.
+async function animates(page) {
+  await page.waitForSelector('#Form1 #Command1', { timeout: 10000 });
+  const first = await page.evaluate(() => window.ondelPage.program.timeIndex());
+  return page.waitForFunction((t) => window.ondelPage.program.timeIndex() > t + 10, first, { timeout: 5000 })
+    .then(() => true, () => false);
+}
+
+try {
+  const page = await browser.context.newPage();
+  const errors = collectPageErrors(page);
+  await page.goto(`${server.url}index.html`);
+  await page.goto(`${server.url}program.html#ondel8`);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  tally.check('served, a program opens and animates', await animates(page));
+
+  await browser.context.setOffline(true);
+  await server.close();
+  await page.reload();
+  tally.check('after the network is gone, the program opens and animates again', await animates(page));
+  await page.goto(`${server.url}index.html`);
+  const links = await page.$$eval('.programs a', (as) => as.length);
+  tally.check('and so does the start page', links === 9, `${links} programs`);
+
+  const fromDisk = await browser.context.newPage();
+  const diskErrors = collectPageErrors(fromDisk);
+  await fromDisk.goto(pathToFileURL(join(site, 'program.html')).href + '#ondel9');
+  tally.check('from file://, offline, a program opens and animates', await animates(fromDisk));
+
+  const outside = requested.filter((url) => !url.startsWith(server.url) && !url.startsWith('file://') &&
+    !url.startsWith('data:'));
+  tally.check(`all ${requested.length} requests stay in the site's folder`, outside.length === 0, outside.join(' '));
+  for (const error of [...errors, ...diskErrors]) tally.check('the pages report no error', false, error);
+} finally {
+  await browser.close();
+}
+tally.finish();
