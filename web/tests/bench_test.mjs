@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A short run of the benchmark page, as it is and under 4× CPU throttling,
+// printing its figures beside their targets. Only a run that yields no
+// figures fails; the figures themselves are for reading.
+//   node bench_test.mjs SITE_FOLDER SECONDS
+import { collectPageErrors, launchChromium } from './chromium.mjs';
+import { serveFolder } from './static_server.mjs';
+import { Tally } from './tally.mjs';
+
+const [site, seconds = '3'] = process.argv.slice(2);
+const tally = new Tally();
+const server = await serveFolder(site);
+const browser = await launchChromium();
+
+const targets = [
+  ['ticksPerSecondAt10ms', 'ticks/s at 10 ms', (v) => v.toFixed(1), '100 ± 3'],
+  ['ticksPerSecondAt1ms', 'ticks/s at 1 ms', (v) => v.toFixed(1), '≥ 950'],
+  ['busiestPaintMs', 'busiest frame painted (median)', (v) => `${v.toFixed(2)} ms`, '< 1 ms'],
+  ['busiestPaintReadBackMs', 'busiest frame painted, pixels read back (median)', (v) => `${v.toFixed(2)} ms`, '—'],
+  ['longestTaskMs', 'longest task', (v) => (v === null ? 'not reported' : v === 0 ? 'none over 50 ms' : `${v.toFixed(0)} ms`), '≤ 50 ms'],
+];
+
+try {
+  for (const throttling of [1, 4]) {
+    const page = await browser.context.newPage();
+    const errors = collectPageErrors(page);
+    if (throttling > 1) {
+      const cdp = await browser.context.newCDPSession(page);
+      await cdp.send('Emulation.setCPUThrottlingRate', { rate: throttling });
+    }
+    await page.goto(`${server.url}bench.html?seconds=${seconds}`);
+    const results = await page.waitForFunction(() => window.benchResults, null, { timeout: 60000 })
+      .then((handle) => handle.jsonValue());
+    const label = throttling > 1 ? ` (CPU ${throttling}× slower)` : '';
+    tally.check(`the benchmark ran${label}`, Object.keys(results).length === targets.length + 1);
+    for (const [key, name, format, target] of targets) console.log(`     ${name}${label}: ${format(results[key])} (target ${target})`);
+    for (const error of errors) tally.check('the page reports no error', false, error);
+    await page.close();
+  }
+} finally {
+  await browser.close();
+  await server.close();
+}
+tally.finish();
