@@ -16,7 +16,9 @@ const bar = (() => {
     english.lang = 'en';
     english.textContent = layout.summaryEn;
     const list = document.createElement('ul');
-    const captioned = layout.controls.filter((c) => ['Button', 'Option', 'Frame'].includes(c.kind) && c.caption);
+    // A caption that is only the control's name says nothing to a teacher.
+    const captioned = layout.controls.filter((c) => ['Button', 'Option', 'Frame'].includes(c.kind) && c.caption &&
+      c.caption !== c.name);
     for (const control of captioned.sort((a, b) => a.tabIndex - b.tabIndex)) {
       const item = document.createElement('li');
       item.textContent = control.caption;

@@ -29,8 +29,9 @@
     }).observe({ type: 'longtask' });
   }
 
-  // The busiest picture: both rows and the trace on (the three y-x curves are).
-  for (const caption of ['横波', '縦波', 'y-t線']) {
+  // The busiest picture: the pulses loaded onto the row, both rows and the
+  // trace on (the three y-x curves are from the start).
+  for (const caption of ['実行/再実行', '横波', '縦波', 'y-t線']) {
     [...doc.querySelectorAll('#Form1 button')].find((b) => b.textContent === caption).click();
   }
 
