@@ -17,7 +17,7 @@ const ActionHelp actionHelp[] = {
     {Action::ToggleTransverse, "横波", "横波の粒子の列を表示する／隠す。"},
     {Action::ToggleLongitudinal, "縦波", "縦波の粒子の列を表示する／隠す。"},
     {Action::StopOrStep, "停止／駒送り", "動きを止める。止まっているときは押すたびに1コマ進む。"},
-    {Action::Resume, "再開", "止めた動きを再開する。"},
+    {Action::Resume, "再開", "止めた動きを再開する（「再開／停止」は動いているときに押すと止める）。"},
     {Action::Reverse, "進行方向", "時間の進む向きを逆にする（波が逆向きに進む）。"},
     {Action::NextCurveMode, "y-x線", "押すたびに y-x 線（各成分と合成の波形）の表示が切り替わる。"},
     {Action::ToggleTrace, "y-t線", "1つの粒子の y-t 線を下の枠に描く／消す。"},
@@ -52,12 +52,23 @@ std::string controlTitle(const ControlSpec &control)
     return help ? std::string(help->title) : control.caption;
 }
 
-std::string keyLine(const KeyBinding &binding)
+// A key that clicks an action is named by the caption of the program's control.
+std::string keyLine(const KeyBinding &binding, const WindowLayout &layout)
 {
-    if (const auto *action = std::get_if<Action>(&binding.target))
-        return std::string(binding.name) + ": " + std::string(helpFor(*action)->title) + " — " +
-               std::string(actionDescription(*action));
-    return std::string(binding.name) + ": " + std::string(commandDescription(std::get<WindowCommand>(binding.target)));
+    const std::string key(binding.name);
+    if (const auto *action = std::get_if<Action>(&binding.target)) {
+        const auto &controls = layout.controls;
+        const auto control = std::find_if(controls.begin(), controls.end(),
+                                          [&](const ControlSpec &c) { return c.action == *action; });
+        return key + ": " + controlTitle(*control) + " — " + std::string(actionDescription(*action));
+    }
+    return key + ": " + std::string(commandDescription(std::get<WindowCommand>(binding.target)));
+}
+
+bool hasTextBox(const WindowLayout &layout)
+{
+    return std::any_of(layout.controls.begin(), layout.controls.end(),
+                       [](const ControlSpec &c) { return c.kind == ControlKind::TextBox; });
 }
 
 } // namespace
@@ -107,8 +118,9 @@ std::string helpText(const ProgramDescription &description)
     text += "\n【キー】\n";
     for (const KeyBinding &binding : keyBindings())
         if (keyApplies(binding, description.layout))
-            text += "・" + keyLine(binding) + "\n";
-    text += "文字の欄に入力している間は、1文字のキー（R、1、+ など）は文字として入ります。\n";
+            text += "・" + keyLine(binding, description.layout) + "\n";
+    if (hasTextBox(description.layout))
+        text += "文字の欄に入力している間は、1文字のキー（R、1、+ など）は文字として入ります。\n";
     return text;
 }
 

@@ -106,6 +106,11 @@ TEST_P(HelpText, NamesTheProgramItsControlsAndItsKeys)
         const std::string line = "・" + std::string(binding.name) + ": ";
         EXPECT_EQ(help.find(line) != std::string::npos, keyApplies(binding, program.layout)) << binding.name;
     }
+    // A key that clicks a control is named by that control's caption in this program.
+    const std::string resume = "・Page Up: " + program.layout.find("Command4")->caption + " — ";
+    EXPECT_NE(help.find(resume), std::string::npos);
+    const bool typesInABox = bindsAction(program.layout, Action::PulseFileName) || bindsAction(program.layout, Action::Separation);
+    EXPECT_EQ(help.find("文字の欄に入力している間") != std::string::npos, typesInABox);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllPrograms, HelpText, ::testing::ValuesIn(programNames()));
