@@ -4,16 +4,25 @@
 #include "caption.h"
 #include "fonts.h"
 #include "framecanvas.h"
+#include "helpwindow.h"
+#include "keydispatcher.h"
 #include "picturearea.h"
 #include "twips.h"
 
+#include "shell/help_text.h"
+
+#include <QContextMenuEvent>
+#include <QFileDialog>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 #include <algorithm>
 #include <map>
@@ -28,6 +37,13 @@ QRect pixels(const Rect &r)
 }
 
 QString text(const std::string &s) { return QString::fromStdString(s); }
+QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// A menu entry with the key that does the same, shown on its right.
+QString withKey(const char *label, WindowCommand command)
+{
+    return QString::fromUtf8(label) + QLatin1Char('\t') + text(keyFor(command)->name);
+}
 
 } // namespace
 
@@ -44,6 +60,9 @@ OndelWindow::OndelWindow(std::unique_ptr<Demonstrator> program, QWidget *parent)
     canvas_->setObjectName(QStringLiteral("canvas"));
     canvas_->setGeometry(rect());
     buildControls();
+    auto *keys = new KeyDispatcher(*this, layout, [this](const KeyBinding &key) { obey(key); });
+    keys->watchControls();
+    buildMenu();
 
     timer_.setTimerType(Qt::PreciseTimer);
     timer_.setInterval(program_->state().timerInterval);
@@ -104,6 +123,7 @@ QWidget *OndelWindow::createButton(const ControlSpec &entry, QWidget *parent)
     auto *button = new QPushButton(parent);
     button->setFont(controlFont(entry.font));
     button->setText(wrappedCaption(text(entry.caption), button->fontMetrics(), wholePixelsOf(entry.rect.width)));
+    button->setToolTip(text(controlHint(entry)));
     connect(button, &QPushButton::clicked, this, [this, action = entry.action] { perform(action); });
     return button;
 }
@@ -135,6 +155,8 @@ QWidget *OndelWindow::createTextBox(const ControlSpec &entry, QWidget *parent)
 {
     auto *edit = new QLineEdit(text(entry.caption), parent);
     edit->setFont(controlFont(entry.font));
+    if (entry.action == Action::PulseFileName)
+        pulseFileBox_ = edit;
     connect(edit, &QLineEdit::textChanged, this,
             [this, action = entry.action](const QString &t) { program_->setText(action, t.toStdString()); });
     return edit;
@@ -148,6 +170,8 @@ QWidget *OndelWindow::createScrollBar(const ControlSpec &entry, QWidget *parent)
     bar->setValue(entry.range.value);
     // A tab stop like the buttons, so the speed can be set from the keyboard.
     bar->setFocusPolicy(Qt::StrongFocus);
+    if (entry.action == Action::Speed)
+        speedBar_ = bar;
     connect(bar, &QScrollBar::valueChanged, this, [this, action = entry.action](int value) {
         program_->setValue(action, value);
         syncFromProgram();
@@ -171,6 +195,115 @@ void OndelWindow::clickControl(const QString &name)
 void OndelWindow::perform(Action action)
 {
     program_->perform(action);
+    syncFromProgram();
+}
+
+void OndelWindow::obey(const KeyBinding &key)
+{
+    if (const auto *action = std::get_if<Action>(&key.target))
+        perform(*action);
+    else
+        command(std::get<WindowCommand>(key.target));
+}
+
+void OndelWindow::command(WindowCommand command)
+{
+    switch (command) {
+    case WindowCommand::Help:
+        showHelp();
+        break;
+    case WindowCommand::FullScreen:
+        toggleFullScreen();
+        break;
+    case WindowCommand::OpenFile:
+        choosePulseFile();
+        break;
+    case WindowCommand::Faster:
+        stepSpeed(-1); // faster is a shorter interval
+        break;
+    case WindowCommand::Slower:
+        stepSpeed(1);
+        break;
+    }
+}
+
+void OndelWindow::stepSpeed(int pages)
+{
+    if (speedBar_)
+        speedBar_->setValue(speedBar_->value() + pages * speedBar_->pageStep());
+}
+
+void OndelWindow::buildMenu()
+{
+    menu_ = new QMenu(this);
+    menu_->setObjectName(QStringLiteral("contextMenu"));
+    menu_->addAction(withKey("全画面表示", WindowCommand::FullScreen), this, &OndelWindow::toggleFullScreen);
+    if (program_->loadsPulseFiles())
+        menu_->addAction(withKey("ファイルを開く…", WindowCommand::OpenFile), this, &OndelWindow::choosePulseFile);
+    menu_->addAction(withKey("ヘルプ", WindowCommand::Help), this, &OndelWindow::showHelp);
+    menu_->addAction(QStringLiteral("このプログラムについて"), this, &OndelWindow::showAbout);
+}
+
+void OndelWindow::contextMenuEvent(QContextMenuEvent *event)
+{
+    menu_->popup(event->globalPos());
+}
+
+void OndelWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && isFullScreen())
+        showNormal();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void OndelWindow::showHelp()
+{
+    if (!help_)
+        help_ = new HelpWindow(program_->description(), this);
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+void OndelWindow::showAbout()
+{
+    auto *box = new QMessageBox(QMessageBox::Information, QStringLiteral("このプログラムについて"),
+                                text(aboutText(program_->description(), ONDEL_VERSION)), QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("aboutBox"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+void OndelWindow::toggleFullScreen()
+{
+    if (isFullScreen())
+        showNormal();
+    else
+        showFullScreen();
+}
+
+void OndelWindow::choosePulseFile()
+{
+    if (!program_->loadsPulseFiles())
+        return;
+    auto *dialog = new QFileDialog(this, QStringLiteral("パルスファイルを開く"), QString(),
+                                   QStringLiteral("パルスデータ (*.csv);;すべてのファイル (*)"));
+    dialog->setObjectName(QStringLiteral("openPulseDialog"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    connect(dialog, &QFileDialog::fileSelected, this, &OndelWindow::openPulseFile);
+    dialog->open(); // window-modal, does not block the event loop
+}
+
+void OndelWindow::openPulseFile(const QString &path)
+{
+    program_->openPulseFile(path.toStdString());
+    if (pulseFileBox_) {
+        // The box shows what the core now holds; its own edit handler would only echo it back.
+        const QSignalBlocker quiet(pulseFileBox_);
+        pulseFileBox_->setText(text(program_->inputs().pulseFileName));
+    }
     syncFromProgram();
 }
 

@@ -2,22 +2,30 @@
 #pragma once
 
 #include "shell/demonstrator.h"
+#include "shell/keys.h"
 
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
 #include <memory>
 
+class QLineEdit;
+class QMenu;
+class QScrollBar;
+
 namespace ondel {
 
 class FrameCanvas;
+class HelpWindow;
 class PictureArea;
 
 // Form1: the window of one program, built from its layout table. Each
 // control delivers its click, value or text to the action the table binds
 // it to; the timer runs one tick per interval and the canvas shows the
-// frame.
+// frame. The keys of the core's table, a right-click menu, the help and a
+// file dialog serve the teacher in front of the class.
 class OndelWindow : public QWidget {
     Q_OBJECT
 public:
@@ -32,11 +40,26 @@ public:
     // A click on the named control, as the window system would deliver it.
     void clickControl(const QString &name);
 
+    void showHelp();
+    void showAbout();
+    void toggleFullScreen();
+    // The file dialog, in a program that loads pulse files.
+    void choosePulseFile();
+    // A file chosen in the dialog: loaded as "実行/再実行" loads a typed name.
+    void openPulseFile(const QString &path);
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
+    // What a key of the core's table asks for (one that applies here).
+    void obey(const KeyBinding &key);
     void perform(Action action);
+    void command(WindowCommand command);
+    void stepSpeed(int pages);
+    void buildMenu();
     void buildControls();
     QWidget *createControl(const ControlSpec &entry, QWidget *parent);
     QWidget *createButton(const ControlSpec &entry, QWidget *parent);
@@ -51,6 +74,10 @@ private:
     std::unique_ptr<Demonstrator> program_;
     FrameCanvas *canvas_ = nullptr;
     PictureArea *picture_ = nullptr;
+    QScrollBar *speedBar_ = nullptr;
+    QLineEdit *pulseFileBox_ = nullptr;
+    QMenu *menu_ = nullptr;
+    QPointer<HelpWindow> help_;
     QTimer timer_;
 };
 

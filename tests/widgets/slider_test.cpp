@@ -15,7 +15,7 @@ using namespace ondel;
 
 namespace {
 
-enum class Move { SetValue, KeyHome, KeyPageUp, KeyEnd };
+enum class Move { SetValue, KeyHome, KeyUp, KeyEnd };
 
 // Window y of particle 1 in the last frame (the transverse row shown).
 double particle1Y(const Demonstrator &program)
@@ -45,7 +45,8 @@ void SliderTest::sampleEntersTheRow_data()
     // 20 ticks particle 1 shows the first sample, 30 away from rest.
     QTest::newRow("set to the top") << Move::SetValue << 0 << 3000.0 - 30.0 / 128 * 1400;
     QTest::newRow("Home key") << Move::KeyHome << 0 << 3000.0 - 30.0 / 128 * 1400;
-    QTest::newRow("Page Up key (a page of 10)") << Move::KeyPageUp << 118 << 3000.0 - 10.0 / 128 * 1400;
+    // Page Up and Page Down belong to the window (resume, stop), not to the bar.
+    QTest::newRow("Up arrow key (a step of 1)") << Move::KeyUp << 127 << 3000.0 - 1.0 / 128 * 1400;
     QTest::newRow("End key (the bottom)") << Move::KeyEnd << 255 << 3000.0 + 30.0 / 128 * 1400;
 }
 
@@ -71,8 +72,8 @@ void SliderTest::sampleEntersTheRow()
     case Move::KeyHome:
         QTest::keyClick(bar, Qt::Key_Home);
         break;
-    case Move::KeyPageUp:
-        QTest::keyClick(bar, Qt::Key_PageUp);
+    case Move::KeyUp:
+        QTest::keyClick(bar, Qt::Key_Up);
         break;
     case Move::KeyEnd:
         QTest::keyClick(bar, Qt::Key_End);

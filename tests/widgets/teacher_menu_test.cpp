@@ -1,0 +1,171 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the teacher reaches beside the controls: F1's help window, the
+// right-click menu on the drawing, the file dialog behind Ctrl+O whose file
+// loads as "実行/再実行" loads a typed name, and F11's full screen.
+#include "shell/ui/fonts.h"
+#include "shell/ui/ondelwindow.h"
+#include "shell/pulse_demonstrator.h"
+#include "tests/support/stopped_window.h"
+#include "tests/support/temp_dir.h"
+
+#include <QContextMenuEvent>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTextBrowser>
+#include <QtTest>
+
+#include <memory>
+
+using namespace ondel;
+
+class TeacherMenuTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<OndelWindow> window;
+
+    void open(const char *program)
+    {
+        window = test_support::openStoppedWindow(program);
+        QVERIFY(window);
+    }
+
+    QStringList menuEntries()
+    {
+        QWidget *canvas = window->findChild<QWidget *>(QStringLiteral("canvas"));
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(300, 300), canvas->mapToGlobal(QPoint(300, 300)));
+        QApplication::sendEvent(canvas, &rightClick);
+        auto *menu = window->findChild<QMenu *>(QStringLiteral("contextMenu"));
+        QStringList entries;
+        if (!menu || !menu->isVisible())
+            return entries;
+        for (const QAction *action : menu->actions())
+            entries << action->text().section(QLatin1Char('\t'), 0, 0);
+        menu->hide();
+        return entries;
+    }
+
+    QString pulseFileBox() { return window->findChild<QLineEdit *>(QStringLiteral("Text1"))->text(); }
+
+private slots:
+    void initTestCase() { installFontSubstitution(); }
+    void cleanup() { window.reset(); }
+
+    void f1OpensTheHelpOfTheProgram_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::newRow("ondel8") << "ondel8";
+        QTest::newRow("ondel3a") << "ondel3a";
+        QTest::newRow("ondel15") << "ondel15";
+    }
+
+    void f1OpensTheHelpOfTheProgram()
+    {
+        QFETCH(QString, program);
+        open(program.toLatin1().constData());
+        QTest::keyClick(window.get(), Qt::Key_F1);
+        auto *help = window->findChild<QTextBrowser *>(QStringLiteral("helpWindow"));
+        QVERIFY(help);
+        QTRY_VERIFY(help->isVisible());
+        QVERIFY(help->isWindow());
+        const QString text = help->toPlainText();
+        QVERIFY(text.contains(QString::fromStdString(window->program().description().identity.summaryJa)));
+        QVERIFY(text.contains(QStringLiteral("Page Down")));
+        // The program keeps running beside it, and a second F1 reuses it.
+        window->tick();
+        QTest::keyClick(window.get(), Qt::Key_F1);
+        QCOMPARE(window->findChildren<QTextBrowser *>(QStringLiteral("helpWindow")).size(), 1);
+    }
+
+    void rightClickOffersTheWindowsEntries_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("entries");
+        const QStringList withFile{"全画面表示", "ファイルを開く…", "ヘルプ", "このプログラムについて"};
+        const QStringList withoutFile{"全画面表示", "ヘルプ", "このプログラムについて"};
+        QTest::newRow("ondel8 loads files") << "ondel8" << withFile;
+        QTest::newRow("ondel15 loads files") << "ondel15" << withFile;
+        QTest::newRow("ondel10 draws its pulse") << "ondel10" << withoutFile;
+        QTest::newRow("ondel3 sine waves") << "ondel3" << withoutFile;
+    }
+
+    void rightClickOffersTheWindowsEntries()
+    {
+        QFETCH(QString, program);
+        QFETCH(QStringList, entries);
+        open(program.toLatin1().constData());
+        QCOMPARE(menuEntries(), entries);
+    }
+
+    void aboutNamesTheVersionAndTheLicence()
+    {
+        open("ondel9");
+        window->showAbout();
+        auto *box = window->findChild<QMessageBox *>(QStringLiteral("aboutBox"));
+        QVERIFY(box);
+        QTRY_VERIFY(box->isVisible());
+        QVERIFY(box->text().contains(QStringLiteral(ONDEL_VERSION_TEXT)));
+        QVERIFY(box->text().contains(QStringLiteral("GPL-3.0-or-later")));
+    }
+
+    void ctrlOOpensThePulseFileDialog()
+    {
+        open("ondel8");
+        QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+        auto *dialog = window->findChild<QFileDialog *>(QStringLiteral("openPulseDialog"));
+        QVERIFY(dialog);
+        QTRY_VERIFY(dialog->isVisible());
+        QCOMPARE(dialog->nameFilters(), QStringList({"パルスデータ (*.csv)", "すべてのファイル (*)"}));
+        dialog->reject();
+    }
+
+    void aChosenFileLoadsAndTheBoxShowsItsName()
+    {
+        open("ondel8");
+        const test_support::TempDir dir;
+        const std::string path = dir.write("chosen.csv", "0.5,-0.25\n1,-1\n");
+        window->program().state().timeIndex = 321;
+        window->openPulseFile(QString::fromStdString(path));
+        auto &pulse = dynamic_cast<PulseDemonstrator &>(window->program());
+        QCOMPARE(pulse.forwardPulse().at(1), 0.5f);
+        QCOMPARE(window->program().state().timeIndex, std::int64_t{0});
+        QCOMPARE(pulseFileBox(), QString::fromStdString(window->program().inputs().pulseFileName));
+        QVERIFY(pulseFileBox().endsWith(QStringLiteral("chosen")));
+        QVERIFY(!window->findChild<QMessageBox *>(QStringLiteral("messageBox")));
+    }
+
+    void aRefusedFileShowsTheMessageAndChangesNothing()
+    {
+        open("ondel15");
+        const test_support::TempDir dir;
+        const std::string path = dir.write("broken.csv", "not a number\n");
+        window->program().state().timeIndex = 321;
+        const WindowState before = window->program().state();
+        const QString boxBefore = pulseFileBox();
+        window->openPulseFile(QString::fromStdString(path));
+        auto *box = window->findChild<QMessageBox *>(QStringLiteral("messageBox"));
+        QVERIFY(box);
+        QTRY_VERIFY(box->isVisible());
+        QVERIFY(window->program().state() == before);
+        QCOMPARE(pulseFileBox(), boxBefore);
+        QCOMPARE(window->program().inputs().pulseFileName, boxBefore.toStdString());
+    }
+
+    void f11FillsTheScreenAndEscReturns()
+    {
+        open("ondel5");
+        QTest::keyClick(window.get(), Qt::Key_F11);
+        QTRY_VERIFY(window->isFullScreen());
+        QTest::keyClick(window.get(), Qt::Key_Escape);
+        QTRY_VERIFY(!window->isFullScreen());
+        QTest::keyClick(window.get(), Qt::Key_F11);
+        QTRY_VERIFY(window->isFullScreen());
+        QTest::keyClick(window.get(), Qt::Key_F11);
+        QTRY_VERIFY(!window->isFullScreen());
+    }
+};
+
+QTEST_MAIN(TeacherMenuTest)
+#include "teacher_menu_test.moc"
