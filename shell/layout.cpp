@@ -20,9 +20,9 @@ bool bindsAction(const WindowLayout &layout, Action action)
 ControlSpec control(std::string name, ControlKind kind, std::string caption, Rect rect, int tabIndex,
                     std::optional<FontSpec> font, Action action)
 {
-    ControlSpec spec{std::move(name), kind, std::move(caption), rect, tabIndex, font};
-    spec.action = action;
-    return spec;
+    ControlSpec entry{std::move(name), kind, std::move(caption), rect, tabIndex, font};
+    entry.action = action;
+    return entry;
 }
 
 namespace {
@@ -42,16 +42,16 @@ ControlSpec speedBar(Rect rect, int tabIndex, int interval)
     return bar;
 }
 
-ControlSpec inFrame(std::string frame, ControlSpec spec)
+ControlSpec inFrame(std::string frame, ControlSpec entry)
 {
-    spec.frame = std::move(frame);
-    return spec;
+    entry.frame = std::move(frame);
+    return entry;
 }
 
-ControlSpec checkedOption(ControlSpec spec)
+ControlSpec checkedOption(ControlSpec entry)
 {
-    spec.checked = true;
-    return spec;
+    entry.checked = true;
+    return entry;
 }
 
 // The controls inside Frame1 and Frame2, the same in both kinds of window.

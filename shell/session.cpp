@@ -98,8 +98,8 @@ std::variant<SessionScript, std::string> parseSession(std::string_view text)
 
 bool clickControl(Demonstrator &program, std::string_view control)
 {
-    const ControlSpec *spec = program.layout().find(std::string(control));
-    return spec != nullptr && program.perform(spec->action);
+    const ControlSpec *entry = program.layout().find(std::string(control));
+    return entry != nullptr && program.perform(entry->action);
 }
 
 bool deliver(Demonstrator &program, const SessionEvent &event)
