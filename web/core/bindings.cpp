@@ -84,6 +84,8 @@ EMSCRIPTEN_BINDINGS(ondel_core)
         .function("frame", &OpenedProgram::frame)
         .function("takePicture", &OpenedProgram::takePicture)
         .function("takeMessage", &OpenedProgram::takeMessage)
+        .function("helpText", &OpenedProgram::helpText)
+        .function("aboutText", &OpenedProgram::aboutText)
         .function("timerInterval", &OpenedProgram::timerInterval)
         .function("pictureVisible", &OpenedProgram::pictureVisible);
 }

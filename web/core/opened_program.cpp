@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "opened_program.h"
 
+#include "shell/help_text.h"
+
 using emscripten::val;
 
 namespace ondel::web {
@@ -54,6 +56,7 @@ val toJs(const ControlSpec &c)
     out.set("range", range);
     out.set("checked", c.checked);
     out.set("action", static_cast<int>(c.action));
+    out.set("hint", controlHint(c));
     return out;
 }
 
@@ -90,6 +93,10 @@ val OpenedProgram::layout() const
     out.set("controls", controls);
     return out;
 }
+
+std::string OpenedProgram::helpText() const { return ondel::helpText(program_->description()); }
+
+std::string OpenedProgram::aboutText() const { return ondel::aboutText(program_->description(), ONDEL_VERSION); }
 
 bool OpenedProgram::perform(int action) { return program_->perform(static_cast<Action>(action)); }
 

@@ -43,6 +43,9 @@ public:
     // A message for the teacher, or null.
     emscripten::val takeMessage();
 
+    std::string helpText() const;
+    std::string aboutText() const;
+
     int timerInterval() const { return program_->state().timerInterval; }
     bool pictureVisible() const { return program_->state().pictureVisible; }
     double timeIndex() const { return static_cast<double>(program_->state().timeIndex); }

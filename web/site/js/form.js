@@ -105,6 +105,8 @@ const form = (() => {
         element.textContent = caption;
     }
     element.id = control.name;
+    // The core's tooltip, naming the button's key: "停止／　駒送り (Page Down)".
+    if (control.hint) element.title = control.hint;
     element.className = `control ${kind}`;
     element.style.font = cssFont(control.font);
     place(element, control.rect);

@@ -101,7 +101,7 @@
     },
     refuse: tell,
   });
-  bar.wire(layout);
+  bar.wire(program);
 
   const budget = new TickBudget();
   function animate(now) {
