@@ -2,6 +2,7 @@
 #include "opened_program.h"
 
 #include "shell/help_text.h"
+#include "shell/keys.h"
 
 using emscripten::val;
 
@@ -60,6 +61,18 @@ val toJs(const ControlSpec &c)
     return out;
 }
 
+const char *commandName(WindowCommand command)
+{
+    switch (command) {
+    case WindowCommand::Help: return "Help";
+    case WindowCommand::FullScreen: return "FullScreen";
+    case WindowCommand::OpenFile: return "OpenFile";
+    case WindowCommand::Faster: return "Faster";
+    case WindowCommand::Slower: return "Slower";
+    }
+    return "";
+}
+
 } // namespace
 
 val toJs(const EncodedDrawing &drawing)
@@ -94,9 +107,39 @@ val OpenedProgram::layout() const
     return out;
 }
 
+val OpenedProgram::keys() const
+{
+    val out = val::array();
+    for (const KeyBinding &binding : keyBindings()) {
+        val key = val::object();
+        key.set("name", std::string(binding.name));
+        key.set("typesText", typesText(binding));
+        key.set("applies", keyApplies(binding, program_->layout()));
+        const auto *action = std::get_if<Action>(&binding.target);
+        key.set("action", action ? static_cast<int>(*action) : -1);
+        const auto *command = std::get_if<WindowCommand>(&binding.target);
+        key.set("command", std::string(command ? commandName(*command) : ""));
+        out.call<void>("push", key);
+    }
+    return out;
+}
+
 std::string OpenedProgram::helpText() const { return ondel::helpText(program_->description()); }
 
 std::string OpenedProgram::aboutText() const { return ondel::aboutText(program_->description(), ONDEL_VERSION); }
+
+val OpenedProgram::windowState() const
+{
+    const WindowState &s = program_->state();
+    val out = val::object();
+    out.set("runStep", s.runStep);
+    out.set("direction", s.direction);
+    out.set("transverseShown", s.transverseShown);
+    out.set("longitudinalShown", s.longitudinalShown);
+    out.set("yxMode", static_cast<int>(s.yxMode));
+    out.set("tracing", s.ytColumn != 0);
+    return out;
+}
 
 bool OpenedProgram::perform(int action) { return program_->perform(static_cast<Action>(action)); }
 
