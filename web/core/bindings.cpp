@@ -71,6 +71,8 @@ EMSCRIPTEN_BINDINGS(ondel_core)
     constant("maxPulseFileBytes", static_cast<double>(maxPulseFileBytes));
     // The action of the text box that shows the pulse file's name.
     constant("pulseFileNameAction", static_cast<int>(Action::PulseFileName));
+    // The action of the speed bar, which + and - move a page.
+    constant("speedAction", static_cast<int>(Action::Speed));
     class_<OpenedProgram>("OpenedProgram")
         .function("layout", &OpenedProgram::layout)
         .function("perform", &OpenedProgram::perform)
@@ -84,6 +86,10 @@ EMSCRIPTEN_BINDINGS(ondel_core)
         .function("frame", &OpenedProgram::frame)
         .function("takePicture", &OpenedProgram::takePicture)
         .function("takeMessage", &OpenedProgram::takeMessage)
+        .function("keys", &OpenedProgram::keys)
+        .function("helpText", &OpenedProgram::helpText)
+        .function("aboutText", &OpenedProgram::aboutText)
+        .function("windowState", &OpenedProgram::windowState)
         .function("timerInterval", &OpenedProgram::timerInterval)
         .function("pictureVisible", &OpenedProgram::pictureVisible);
 }

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "opened_program.h"
 
+#include "shell/help_text.h"
+#include "shell/keys.h"
+
 using emscripten::val;
 
 namespace ondel::web {
@@ -54,7 +57,20 @@ val toJs(const ControlSpec &c)
     out.set("range", range);
     out.set("checked", c.checked);
     out.set("action", static_cast<int>(c.action));
+    out.set("hint", controlHint(c));
     return out;
+}
+
+const char *commandName(WindowCommand command)
+{
+    switch (command) {
+    case WindowCommand::Help: return "Help";
+    case WindowCommand::FullScreen: return "FullScreen";
+    case WindowCommand::OpenFile: return "OpenFile";
+    case WindowCommand::Faster: return "Faster";
+    case WindowCommand::Slower: return "Slower";
+    }
+    return "";
 }
 
 } // namespace
@@ -88,6 +104,40 @@ val OpenedProgram::layout() const
     for (const ControlSpec &control : layout.controls)
         controls.call<void>("push", toJs(control));
     out.set("controls", controls);
+    return out;
+}
+
+val OpenedProgram::keys() const
+{
+    val out = val::array();
+    for (const KeyBinding &binding : keyBindings()) {
+        val key = val::object();
+        key.set("name", std::string(binding.name));
+        key.set("typesText", typesText(binding));
+        key.set("applies", keyApplies(binding, program_->layout()));
+        const auto *action = std::get_if<Action>(&binding.target);
+        key.set("action", action ? static_cast<int>(*action) : -1);
+        const auto *command = std::get_if<WindowCommand>(&binding.target);
+        key.set("command", std::string(command ? commandName(*command) : ""));
+        out.call<void>("push", key);
+    }
+    return out;
+}
+
+std::string OpenedProgram::helpText() const { return ondel::helpText(program_->description()); }
+
+std::string OpenedProgram::aboutText() const { return ondel::aboutText(program_->description(), ONDEL_VERSION); }
+
+val OpenedProgram::windowState() const
+{
+    const WindowState &s = program_->state();
+    val out = val::object();
+    out.set("runStep", s.runStep);
+    out.set("direction", s.direction);
+    out.set("transverseShown", s.transverseShown);
+    out.set("longitudinalShown", s.longitudinalShown);
+    out.set("yxMode", static_cast<int>(s.yxMode));
+    out.set("tracing", s.ytColumn != 0);
     return out;
 }
 

@@ -43,6 +43,16 @@ public:
     // A message for the teacher, or null.
     emscripten::val takeMessage();
 
+    // Every key of the core's table: [{name, typesText, applies, action, command}],
+    // action the number of the Action it clicks or -1, command the name of
+    // the WindowCommand it gives or "".
+    emscripten::val keys() const;
+    std::string helpText() const;
+    std::string aboutText() const;
+    // What the keys change, for the tests: {runStep, direction,
+    // transverseShown, longitudinalShown, yxMode, tracing}.
+    emscripten::val windowState() const;
+
     int timerInterval() const { return program_->state().timerInterval; }
     bool pictureVisible() const { return program_->state().pictureVisible; }
     double timeIndex() const { return static_cast<double>(program_->state().timeIndex); }

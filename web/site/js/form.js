@@ -23,24 +23,25 @@ const form = (() => {
     });
   }
 
-  // Keys move a scroll bar as on the desktop: a step with the arrows, a page
-  // (a tenth of the range) with Page Up/Down, to an end with Home/End.
+  // A page of a scroll bar, as the desktop's QScrollBar keeps it.
+  const pageStep = 10;
+
+  // Moves a scroll bar by `delta` within its range; `changed(value)` hears a new value.
+  function moveScrollBar(bar, delta, changed) {
+    const value = Math.min(Math.max(Number(bar.value) + delta, Number(bar.min)), Number(bar.max));
+    if (value === Number(bar.value)) return;
+    bar.value = String(value);
+    changed(value);
+  }
+
+  // Keys move a scroll bar as on the desktop: a step with the arrows, to an
+  // end with Home/End (Page Up and Page Down are the core's keys).
   function scrollBarKeys(bar, changed) {
     bar.addEventListener('keydown', (event) => {
-      const min = Number(bar.min);
-      const max = Number(bar.max);
-      const page = Math.max(1, Math.round((max - min) / 10));
-      const moves = {
-        ArrowLeft: -1, ArrowUp: -1, ArrowRight: 1, ArrowDown: 1, PageUp: -page, PageDown: page,
-        Home: -Infinity, End: Infinity,
-      };
+      const moves = { ArrowLeft: -1, ArrowUp: -1, ArrowRight: 1, ArrowDown: 1, Home: -Infinity, End: Infinity };
       if (!(event.key in moves)) return;
       event.preventDefault();
-      const value = Math.min(Math.max(Number(bar.value) + moves[event.key], min), max);
-      if (value !== Number(bar.value)) {
-        bar.value = String(value);
-        changed(value);
-      }
+      moveScrollBar(bar, moves[event.key], changed);
     });
   }
 
@@ -105,6 +106,8 @@ const form = (() => {
         element.textContent = caption;
     }
     element.id = control.name;
+    // The core's tooltip, naming the button's key: "停止／　駒送り (Page Down)".
+    if (control.hint) element.title = control.hint;
     element.className = `control ${kind}`;
     element.style.font = cssFont(control.font);
     place(element, control.rect);
@@ -135,5 +138,5 @@ const form = (() => {
     return { window: window1, canvas, picture: elements.get('Picture1') ?? null };
   }
 
-  return { build, cssFont };
+  return { build, cssFont, moveScrollBar, pageStep };
 })();

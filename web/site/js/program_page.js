@@ -101,7 +101,20 @@
     },
     refuse: tell,
   });
-  bar.wire(layout);
+  const shown = bar.wire(program);
+
+  // The core's keys: a control's action as its click, else a window command.
+  const speedControl = layout.controls.find((c) => c.action === core.speedAction);
+  const stepSpeed = (pages) => form.moveScrollBar(document.getElementById(speedControl.name), pages * form.pageStep,
+    (value) => input.setValue(core.speedAction, value));
+  const commands = {
+    Help: shown.help,
+    FullScreen: shown.fullScreen,
+    OpenFile: () => document.getElementById('file-input').click(),
+    Faster: () => stepSpeed(-1), // a shorter interval
+    Slower: () => stepSpeed(1),
+  };
+  keys.wire(program.keys(), (key) => (key.action >= 0 ? input.perform(key.action) : commands[key.command]()));
 
   const budget = new TickBudget();
   function animate(now) {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The three ways a teacher hands the page a pulse data file: the bar's
-// "ファイルを開く", Ctrl+O (⌘O) and a file dropped onto the window. Only the
+// The ways a teacher hands the page a pulse data file: the bar's
+// "ファイルを開く" (Ctrl+O clicks it) and a file dropped onto the window. Only the
 // first `limit` bytes are read: the reader decides on those alone, so a
 // huge file costs no more than a sensible one.
 'use strict';
@@ -8,7 +8,7 @@
 const pulseFiles = (() => {
   // `open(bytes, name)` takes a chosen file; `refuse(message)` tells the
   // teacher when the browser would not read it. `enabled` is false in a
-  // program that loads no files: Ctrl+O and a drop then do nothing, rather
+  // program that loads no files: a drop then does nothing, rather
   // than the browser leaving the lesson to show the file.
   function offer({ input, enabled, limit, open, refuse }) {
     async function take(file) {
@@ -28,11 +28,6 @@ const pulseFiles = (() => {
       // Cleared, so that the same file chosen again (after an edit) loads again.
       input.value = '';
       take(file);
-    });
-    addEventListener('keydown', (event) => {
-      if (!(event.ctrlKey || event.metaKey) || event.altKey || event.key.toLowerCase() !== 'o') return;
-      event.preventDefault();
-      if (enabled) input.click();
     });
     addEventListener('dragover', (event) => {
       event.preventDefault();
