@@ -115,6 +115,9 @@ try {
     await page.waitForSelector('#Form1 #Command1');
     const { count, wrong } = await page.evaluate(misplacedControls, name);
     tally.check(`${name}: its ${count} controls stand at their places`, count > 0 && wrong.length === 0, wrong.join('; '));
+    const clipped = await page.$$eval('#Form1 input[type="text"]', (boxes) =>
+      boxes.filter((box) => box.scrollWidth > box.clientWidth).map((box) => `${box.id} "${box.value}"`));
+    tally.check(`${name}: its text boxes show their whole text`, clipped.length === 0, clipped.join(', '));
     const before = await greenAfterClick(page, null);
     const after = await greenAfterClick(page, 'Command1');
     // The standing-wave programs open with the row shown: 横波 hides it, and again shows it.
