@@ -5,6 +5,7 @@
 // painter keep their promises; a file that cannot be read is reported.
 //   node page_test.mjs SITE_FOLDER
 import { collectPageErrors, launchChromium } from './chromium.mjs';
+import { greenPixels } from './frame_pixels.mjs';
 import { serveFolder } from './static_server.mjs';
 import { Tally } from './tally.mjs';
 
@@ -40,15 +41,6 @@ function misplacedControls(name) {
     }
     return { count: controls.length, wrong };
   });
-}
-
-// Pixels of particle 1's green on the window's canvas.
-function greenPixels() {
-  const canvas = document.querySelector('#Form1 canvas.frame');
-  const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
-  let count = 0;
-  for (let i = 0; i < data.length; i += 4) count += data[i] === 0 && data[i + 1] === 255 && data[i + 2] === 0;
-  return count;
 }
 
 async function greenAfterClick(page, control) {

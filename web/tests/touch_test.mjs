@@ -6,6 +6,7 @@
 // each reaches the core at once (no tap delay).
 //   node touch_test.mjs SITE_FOLDER
 import { collectPageErrors, launchChromium } from './chromium.mjs';
+import { greenPixels } from './frame_pixels.mjs';
 import { serveFolder } from './static_server.mjs';
 import { Tally } from './tally.mjs';
 
@@ -28,14 +29,6 @@ function spyOnCore() {
       return original(...args);
     };
   }
-}
-
-function greenPixels() {
-  const canvas = document.querySelector('#Form1 canvas.frame');
-  const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
-  let count = 0;
-  for (let i = 0; i < data.length; i += 4) count += data[i] === 0 && data[i + 1] === 255 && data[i + 2] === 0;
-  return count;
 }
 
 // A finger put down at `from`, moved in steps to `to` and lifted (page pixels).
