@@ -5,6 +5,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <optional>
 #include <string>
@@ -90,7 +91,13 @@ inline std::string pulseText(const PulseRecords &records)
     char buffer[64];
     for (std::size_t k = 0; k < records.first.size(); ++k) {
         for (const float value : {records.first[k], records.second[k]}) {
+#ifdef __cpp_lib_to_chars
             const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+#else
+            // A library that writes no floating-point numbers (emscripten's
+            // libc++): nine significant digits read back as the same float.
+            char *const end = buffer + std::snprintf(buffer, sizeof buffer, "%.9g", static_cast<double>(value));
+#endif
             text.append(buffer, end);
             text += ',';
         }

@@ -244,15 +244,19 @@ TEST(ProgramDescriptions, OpenWithTheirOwnTimerFileAndCurveMode)
         const WindowLayout &layout = description.layout;
         const auto program = makeProgram(description);
 
-        const auto speed = std::ranges::find(layout.controls, Action::Speed, &ControlSpec::action);
+        const auto withAction = [&layout](Action action) {
+            return std::find_if(layout.controls.begin(), layout.controls.end(),
+                                [action](const ControlSpec &c) { return c.action == action; });
+        };
+        const auto speed = withAction(Action::Speed);
         ASSERT_NE(speed, layout.controls.end()) << "no speed bar";
         EXPECT_EQ(speed->range.value, description.clock.timerInterval);
         EXPECT_EQ(program->state().timerInterval, description.clock.timerInterval);
         EXPECT_GE(speed->range.value, speed->range.minimum);
         EXPECT_LE(speed->range.value, speed->range.maximum);
 
-        const bool loadsFiles = std::ranges::count(layout.controls, Action::LoadPulse, &ControlSpec::action) > 0;
-        const auto fileName = std::ranges::find(layout.controls, Action::PulseFileName, &ControlSpec::action);
+        const bool loadsFiles = withAction(Action::LoadPulse) != layout.controls.end();
+        const auto fileName = withAction(Action::PulseFileName);
         if (loadsFiles) {
             ASSERT_NE(fileName, layout.controls.end()) << "a load button without a file name box";
             EXPECT_FALSE(description.defaultFile.empty());
@@ -262,7 +266,8 @@ TEST(ProgramDescriptions, OpenWithTheirOwnTimerFileAndCurveMode)
             EXPECT_TRUE(description.defaultFile.empty()) << "a default file nothing loads";
         }
 
-        EXPECT_EQ(std::ranges::count(description.clock.curveModes, description.initial.yxMode), 1)
+        const std::vector<CurveMode> &modes = description.clock.curveModes;
+        EXPECT_EQ(std::count(modes.begin(), modes.end(), description.initial.yxMode), 1)
             << "the y-x button would not step on from the first curve mode";
     }
 }

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <type_traits>
+#include <vector>
 
 namespace ondel::soak {
 
@@ -85,8 +86,10 @@ std::optional<std::string> stateFault(const Demonstrator &program, const Expecte
 {
     const WindowState &s = program.state();
     const Clock &clock = program.clock();
-    const auto speed = std::ranges::find(program.layout().controls, Action::Speed, &ControlSpec::action);
-    const bool hasSpeedBar = speed != program.layout().controls.end();
+    const std::vector<ControlSpec> &controls = program.layout().controls;
+    const auto speed = std::find_if(controls.begin(), controls.end(),
+                                    [](const ControlSpec &c) { return c.action == Action::Speed; });
+    const bool hasSpeedBar = speed != controls.end();
 
     const std::string faults[] = {
         s.timeIndex == time.value() ? std::string()
@@ -96,7 +99,7 @@ std::optional<std::string> stateFault(const Demonstrator &program, const Expecte
         inRange("runStep", s.runStep, -1, 1),
         (s.direction == 1 || s.direction == -1) ? std::string() : "direction = " + std::to_string(s.direction),
         (s.runStep == 0 || s.runStep == s.direction) ? std::string() : "runStep against direction",
-        std::ranges::count(clock.curveModes, s.yxMode) == 1
+        std::count(clock.curveModes.begin(), clock.curveModes.end(), s.yxMode) == 1
             ? std::string()
             : "yxMode = " + std::to_string(static_cast<int>(s.yxMode)) + ", not one of the program's curve modes",
         inRange("ytColumn", s.ytColumn, 0, program.traceConfig().columnCount),

@@ -127,7 +127,7 @@ private:
         const std::string &control = event.control;
         const bool isLoad = event.action == Action::LoadPulse;
         const std::optional<Tables> tablesBefore = isLoad ? tables(program_) : std::nullopt;
-        const bool clickable = std::ranges::count(source_.clickable(), control) > 0;
+        const bool clickable = std::count(source_.clickable().begin(), source_.clickable().end(), control) > 0;
         const bool ran = program_.perform(event.action);
         if (ran != clickable)
             return control + (ran ? " reacted, but should react to nothing" : " has no handler");

@@ -12,6 +12,29 @@ const tally = new Tally();
 const server = await serveFolder(site);
 const browser = await launchChromium();
 
+// The page's main-thread tasks from a trace, from loading on: the longest
+// one and the one with the most CPU time. On a loaded machine a task's
+// length is mostly time spent waiting for a CPU; its CPU time is its own.
+async function traceTasks(context, page) {
+  const cdp = await context.newCDPSession(page);
+  const events = [];
+  cdp.on('Tracing.dataCollected', ({ value }) => events.push(...value));
+  await cdp.send('Tracing.start', { categories: 'devtools.timeline,disabled-by-default-devtools.timeline', transferMode: 'ReportEvents' });
+  return {
+    async stop() {
+      const complete = new Promise((resolve) => cdp.once('Tracing.tracingComplete', resolve));
+      await cdp.send('Tracing.end');
+      await complete;
+      const main = new Set(events.filter((e) => e.name === 'thread_name' && e.args.name === 'CrRendererMain')
+        .map((e) => `${e.pid}:${e.tid}`));
+      const tasks = events.filter((e) => e.name === 'RunTask' && main.has(`${e.pid}:${e.tid}`))
+        .map((e) => ({ wall: Math.round(e.dur / 1000), cpu: Math.round((e.tdur ?? 0) / 1000) }));
+      const most = (key) => tasks.reduce((a, b) => (b[key] > a[key] ? b : a), { wall: 0, cpu: 0 });
+      return { longest: most('wall'), busiest: most('cpu') };
+    },
+  };
+}
+
 const targets = [
   ['ticksPerSecondAt10ms', 'ticks/s at 10 ms', (v) => v.toFixed(1), '100 ± 3'],
   ['ticksPerSecondAt1ms', 'ticks/s at 1 ms', (v) => v.toFixed(1), '≥ 950'],
@@ -28,12 +51,16 @@ try {
       const cdp = await browser.context.newCDPSession(page);
       await cdp.send('Emulation.setCPUThrottlingRate', { rate: throttling });
     }
+    const tasks = await traceTasks(browser.context, page);
     await page.goto(`${server.url}bench.html?seconds=${seconds}`);
     const results = await page.waitForFunction(() => window.benchResults, null, { timeout: 60000 })
       .then((handle) => handle.jsonValue());
     const label = throttling > 1 ? ` (CPU ${throttling}× slower)` : '';
     tally.check(`the benchmark ran${label}`, Object.keys(results).length === targets.length + 1);
     for (const [key, name, format, target] of targets) console.log(`     ${name}${label}: ${format(results[key])} (target ${target})`);
+    const { longest, busiest } = await tasks.stop();
+    console.log(`     longest main-thread task, from loading on${label}: ${longest.wall} ms, of which ${longest.cpu} ms on the CPU`);
+    console.log(`     most CPU time in one main-thread task${label}: ${busiest.cpu} ms (${busiest.wall} ms long)`);
     for (const error of errors) tally.check('the page reports no error', false, error);
     await page.close();
   }

@@ -11,14 +11,16 @@ const flags = [
   '--disable-background-networking', '--disable-component-update', '--disable-sync',
 ];
 
-// A browser context; close() also removes its profile.
-export async function launchChromium() {
+// A browser context (with Playwright's context `options`, e.g. hasTouch);
+// close() also removes its profile.
+export async function launchChromium(options = {}) {
   const profile = await mkdtemp(join(tmpdir(), 'ondel-chromium-'));
   const context = await chromium.launchPersistentContext(profile, {
     executablePath: '/usr/bin/chromium',
     headless: true,
     chromiumSandbox: false,
     args: flags,
+    ...options,
   });
   return {
     context,

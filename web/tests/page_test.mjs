@@ -5,6 +5,7 @@
 // painter keep their promises; a file that cannot be read is reported.
 //   node page_test.mjs SITE_FOLDER
 import { collectPageErrors, launchChromium } from './chromium.mjs';
+import { greenPixels } from './frame_pixels.mjs';
 import { serveFolder } from './static_server.mjs';
 import { Tally } from './tally.mjs';
 
@@ -40,15 +41,6 @@ function misplacedControls(name) {
     }
     return { count: controls.length, wrong };
   });
-}
-
-// Pixels of particle 1's green on the window's canvas.
-function greenPixels() {
-  const canvas = document.querySelector('#Form1 canvas.frame');
-  const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
-  let count = 0;
-  for (let i = 0; i < data.length; i += 4) count += data[i] === 0 && data[i + 1] === 255 && data[i + 2] === 0;
-  return count;
 }
 
 async function greenAfterClick(page, control) {
@@ -115,6 +107,9 @@ try {
     await page.waitForSelector('#Form1 #Command1');
     const { count, wrong } = await page.evaluate(misplacedControls, name);
     tally.check(`${name}: its ${count} controls stand at their places`, count > 0 && wrong.length === 0, wrong.join('; '));
+    const clipped = await page.$$eval('#Form1 input[type="text"]', (boxes) =>
+      boxes.filter((box) => box.scrollWidth > box.clientWidth).map((box) => `${box.id} "${box.value}"`));
+    tally.check(`${name}: its text boxes show their whole text`, clipped.length === 0, clipped.join(', '));
     const before = await greenAfterClick(page, null);
     const after = await greenAfterClick(page, 'Command1');
     // The standing-wave programs open with the row shown: 横波 hides it, and again shows it.

@@ -10,6 +10,7 @@ const types = {
   '.js': 'text/javascript; charset=utf-8',
   '.css': 'text/css; charset=utf-8',
   '.png': 'image/png',
+  '.wasm': 'application/wasm',
   '.svg': 'image/svg+xml',
   '.webmanifest': 'application/manifest+json',
 };

@@ -2,7 +2,8 @@
 // Replays the core's drawing (the numbers of web/core/encoded_drawing.h)
 // onto a canvas: 15 twips to a CSS pixel, line widths in CSS pixels, both
 // scaled by the device pixel ratio. A frame holds hundreds of identical
-// dots, so each kind of circle is drawn once into a sprite and copied.
+// dots, so each kind of circle is drawn once into a sprite and copied; the
+// lines of one colour that follow each other are stroked as one path.
 'use strict';
 
 const drawing = (() => {
@@ -14,6 +15,16 @@ const drawing = (() => {
   const margin = 64;
 
   const cssColour = (rgb) => '#' + rgb.toString(16).padStart(6, '0');
+  // A frame uses a handful of colours a thousand times: their CSS text once.
+  const colourTexts = new Map();
+  function cachedColour(rgb) {
+    let text = colourTexts.get(rgb);
+    if (text === undefined) {
+      text = cssColour(rgb);
+      colourTexts.set(rgb, text);
+    }
+    return text;
+  }
 
   // A circle as pixels: `antialiased` off gives hard edges, so that a dot
   // drawn again in the background colour erases exactly what it covered.
@@ -43,14 +54,12 @@ const drawing = (() => {
       return canvas;
     }
     const image = ctx.createImageData(size, size);
+    const pixels = new DataView(image.data.buffer);
     const inner = dot ? -1 : radius - width / 2;
     for (let y = 0; y < size; y += 1) {
       for (let x = 0; x < size; x += 1) {
         const d = Math.hypot(x + 0.5 - c, y + 0.5 - c);
-        if (d > outer) continue;
-        const rgb = d <= inner ? fill : rim;
-        const k = 4 * (y * size + x);
-        image.data.set([rgb >> 16, (rgb >> 8) & 0xff, rgb & 0xff, 255], k);
+        if (d <= outer) pixels.setUint32(4 * (y * size + x), (d <= inner ? fill : rim) * 256 + 255);
       }
     }
     ctx.putImageData(image, 0, 0);
@@ -66,6 +75,12 @@ const drawing = (() => {
       this.font = font;
       this.lineWidth = 1;
       this.sprites = new Map();
+      // The last circle's sprite and what it was made for: rows of identical
+      // dots find it without a lookup.
+      this.lastSprite = { sprite: null, radius: NaN, fill: NaN, rim: NaN, lineWidth: NaN };
+      // The path of lines being gathered, and their colour and width.
+      this.pathColour = null;
+      this.pathWidth = 0;
       this.cssWidth = 0;
       this.cssHeight = 0;
       this.scale = 1;
@@ -82,6 +97,7 @@ const drawing = (() => {
       this.canvas.style.width = `${width}px`;
       this.canvas.style.height = `${height}px`;
       this.sprites.clear();
+      this.lastSprite.sprite = null;
       this.clear();
       if (kept) this.ctx.drawImage(kept, 0, 0, this.canvas.width, this.canvas.height);
     }
@@ -95,7 +111,7 @@ const drawing = (() => {
     }
 
     clear() {
-      this.ctx.fillStyle = cssColour(background);
+      this.ctx.fillStyle = cachedColour(background);
       this.ctx.fillRect(0, 0, this.canvas.width, this.canvas.height);
     }
 
@@ -111,17 +127,37 @@ const drawing = (() => {
       return (x0 < -m && x1 < -m) || (y0 < -m && y1 < -m) || (x0 > w + m && x1 > w + m) || (y0 > h + m && y1 > h + m);
     }
 
+    // A line joins the path being gathered when it has the same colour and
+    // width; otherwise that path is stroked first.
     line(x0, y0, x1, y1, rgb) {
-      const [a, b, c, d] = [x0, y0, x1, y1].map((v) => this.px(v));
-      if (![a, b, c, d].every(Number.isFinite) || this.outside(a, b, c, d, 0)) return;
+      const a = this.px(x0);
+      const b = this.px(y0);
+      const c = this.px(x1);
+      const d = this.px(y1);
+      if (!(Number.isFinite(a) && Number.isFinite(b) && Number.isFinite(c) && Number.isFinite(d))) return;
+      if (this.outside(a, b, c, d, 0)) return;
       const ctx = this.ctx;
-      ctx.beginPath();
+      const width = this.lineWidth * this.scale;
+      const colour = cachedColour(rgb);
+      if (colour !== this.pathColour || width !== this.pathWidth) {
+        this.strokePath();
+        ctx.beginPath();
+        this.pathColour = colour;
+        this.pathWidth = width;
+      }
       ctx.moveTo(a, b);
       ctx.lineTo(c, d);
-      ctx.lineWidth = this.lineWidth * this.scale;
+    }
+
+    // Strokes the lines gathered so far, if any.
+    strokePath() {
+      if (this.pathColour === null) return;
+      const ctx = this.ctx;
+      ctx.lineWidth = this.pathWidth;
       ctx.lineCap = 'round';
-      ctx.strokeStyle = cssColour(rgb);
+      ctx.strokeStyle = this.pathColour;
       ctx.stroke();
+      this.pathColour = null;
     }
 
     circle(x, y, radius, fill, rim) {
@@ -136,20 +172,32 @@ const drawing = (() => {
         const ctx = this.ctx;
         ctx.beginPath();
         ctx.arc(cx, cy, r, 0, 2 * Math.PI);
-        ctx.fillStyle = cssColour(fill);
+        ctx.fillStyle = cachedColour(fill);
         ctx.fill();
         ctx.lineWidth = width;
-        ctx.strokeStyle = cssColour(rim);
+        ctx.strokeStyle = cachedColour(rim);
         ctx.stroke();
         return;
       }
-      const key = `${radiusTwips} ${fill} ${rim} ${this.lineWidth}`;
+      const sprite = this.spriteFor(radiusTwips, fill, rim);
+      this.ctx.drawImage(sprite, Math.round(cx - sprite.width / 2), Math.round(cy - sprite.height / 2));
+    }
+
+    // The sprite of a circle of `radius` twips, made on its first use.
+    spriteFor(radius, fill, rim) {
+      const last = this.lastSprite;
+      if (last.sprite && last.radius === radius && last.fill === fill && last.rim === rim &&
+          last.lineWidth === this.lineWidth) {
+        return last.sprite;
+      }
+      const key = `${radius} ${fill} ${rim} ${this.lineWidth}`;
       let sprite = this.sprites.get(key);
       if (!sprite) {
-        sprite = makeSprite(this.px(radiusTwips), fill, rim, width, this.antialiased);
+        sprite = makeSprite(this.px(radius), fill, rim, this.lineWidth * this.scale, this.antialiased);
         this.sprites.set(key, sprite);
       }
-      this.ctx.drawImage(sprite, Math.round(cx - sprite.width / 2), Math.round(cy - sprite.height / 2));
+      Object.assign(last, { sprite, radius, fill, rim, lineWidth: this.lineWidth });
+      return sprite;
     }
 
     text(x, y, text) {
@@ -169,6 +217,7 @@ const drawing = (() => {
     // Draws one encoded drawing: {numbers, texts}.
     replay({ numbers: n, texts }) {
       for (let i = 0; i < n.length;) {
+        if (n[i] !== 2) this.strokePath();
         switch (n[i]) {
           case 0: this.clear(); i += 1; break;
           case 1: this.lineWidth = Math.min(Math.max(n[i + 1], 1), 64); i += 2; break;
@@ -178,6 +227,7 @@ const drawing = (() => {
           default: throw new Error(`unknown drawing opcode ${n[i]}`);
         }
       }
+      this.strokePath();
     }
   }
 

@@ -60,8 +60,11 @@
     });
   }
 
+  // The device pixel ratio the canvases are drawn at.
+  let shownRatio = null;
   function fitToScreen() {
     const scale = devicePixelRatio || 1;
+    shownRatio = devicePixelRatio;
     framePainter.resize(layout.clientWidth / drawing.twipsPerPixel, layout.clientHeight / drawing.twipsPerPixel, scale);
     if (picturePainter) {
       picturePainter.resize(pictureControl.rect.width / drawing.twipsPerPixel,
@@ -118,6 +121,10 @@
 
   const budget = new TickBudget();
   function animate(now) {
+    // Sharp again when the window moves to a screen of another density or
+    // the page is zoomed: the ratio is read every frame, as not every
+    // browser reports its change as a media query's.
+    if (devicePixelRatio !== shownRatio) fitToScreen();
     const ticks = budget.ticksAt(now, program.timerInterval());
     if (ticks > 0) {
       program.tick(ticks);
@@ -127,15 +134,6 @@
     requestAnimationFrame(animate);
   }
 
-  // Sharp again when the window moves to a screen of another density.
-  function watchScale() {
-    matchMedia(`(resolution: ${devicePixelRatio}dppx)`).addEventListener('change', () => {
-      fitToScreen();
-      watchScale();
-    }, { once: true });
-  }
-
   fitToScreen();
-  watchScale();
   requestAnimationFrame(animate);
 })();
