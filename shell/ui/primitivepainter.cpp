@@ -19,6 +19,9 @@ constexpr int largestSpriteRadius = 1500;
 constexpr double margin = 64;
 // Coordinates are clamped to this many pixels before they reach QPainter.
 constexpr double farAway = 1e6;
+// Texts kept set at most; a program writes a few, over and over.
+constexpr std::size_t keptTexts = 64;
+
 bool finite(Point p) { return std::isfinite(p.x) && std::isfinite(p.y); }
 
 double clamp(double v) { return std::clamp(v, -farAway, farAway); }
@@ -100,6 +103,8 @@ const PrimitivePainter::SetText &PrimitivePainter::setText(const std::string &te
 {
     auto it = texts_.find(text);
     if (it == texts_.end()) {
+        if (texts_.size() >= keptTexts)
+            texts_.clear();
         const QFontMetricsF metrics(textFont_);
         SetText set{QString::fromStdString(text), {}};
         const QRectF bounds = metrics.boundingRect(set.text);
