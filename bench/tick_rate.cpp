@@ -8,26 +8,13 @@
 #include "shell/ui/ondelwindow.h"
 #include "programs/registry.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QScrollBar>
+#include "tick_meter.h"
 
-#include <sys/resource.h>
+#include <QApplication>
+#include <QScrollBar>
 
 #include <cstdio>
 #include <string>
-
-namespace {
-
-double cpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval &t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-
-} // namespace
 
 int main(int argc, char **argv)
 {
@@ -54,23 +41,7 @@ int main(int argc, char **argv)
     // The same path as the teacher moving the speed bar.
     window.findChild<QScrollBar *>(QStringLiteral("HScroll1"))->setValue(interval);
 
-    long ticks = 0;
-    QObject::connect(&window.timer(), &QTimer::timeout, [&ticks] { ++ticks; });
-
-    // Let the window settle before measuring.
-    QElapsedTimer clock;
-    double cpuAtStart = 0;
-    long ticksAtStart = 0;
-    QTimer::singleShot(500, [&] {
-        clock.start();
-        cpuAtStart = cpuSeconds();
-        ticksAtStart = ticks;
-        QTimer::singleShot(static_cast<int>(seconds * 1000), &app, &QApplication::quit);
-    });
+    const ondel::bench::TickMeter meter(window.timer(), seconds);
     QApplication::exec();
-
-    const double wall = static_cast<double>(clock.nsecsElapsed()) / 1e9;
-    const double cpu = cpuSeconds() - cpuAtStart;
-    std::printf("%s at %d ms: %.0f ticks/s, %.1f%% of one core\n", name.c_str(), interval,
-                static_cast<double>(ticks - ticksAtStart) / wall, 100.0 * cpu / wall);
+    std::printf("%s at %d ms: %s\n", name.c_str(), interval, meter.report().c_str());
 }

@@ -3,20 +3,29 @@
 # Measures a program under Xvfb at the default speed (10 ms) and with the
 # speed bar at its fastest (1 ms): the real program's share of one core, read
 # from /proc while the teacher's clicks have everything switched on, and the
-# ticks per second of the same window hosted by bench/tick_rate.
-#   scripts/measure_ticks.sh BUILD_DIR [PROGRAM] [SECONDS]
+# ticks per second of the same window hosted by bench/tick_rate, each beside
+# a bare baseline (scripts/baseline_window.cpp: a window of the program's
+# size repainted whole from a static image at the same interval) and their
+# ratio. With a zoom other than 100 only the baseline is measured, at that
+# size.
+#   scripts/measure_ticks.sh BUILD_DIR [PROGRAM] [SECONDS] [ZOOM_PERCENT]
 set -euo pipefail
-build=$(cd "$1" && pwd); program=${2:-ondel8}; seconds=${3:-5}
+build=$(cd "$1" && pwd); program=${2:-ondel8}; seconds=${3:-5}; zoom=${4:-100}
 here=$(cd "$(dirname "$0")/.." && pwd)
 ticks_per_second=$(getconf CLK_TCK)
 # shellcheck source=lib/xvfb_window.sh
 . "$here/scripts/lib/xvfb_window.sh"
 
+size=$("$build/bin/control_centre" "$program")
+# The screen holds the window at its zoom.
+screen=$(awk -F x -v z="$zoom" '{ w = int($1 * z / 100); h = int($2 * z / 100);
+  printf "%dx%d", (w > 1024 ? w : 1024), (h > 768 ? h : 768) }' <<<"$size")
+
 app=""
 runtime=$(mktemp -d)
 trap 'kill $app $xvfb 2>/dev/null || true; rm -rf "$runtime"' EXIT
 export XDG_RUNTIME_DIR=$runtime
-start_xvfb
+start_xvfb "$screen"
 
 # utime + stime of a process, in clock ticks.
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
@@ -30,18 +39,34 @@ cpu_shares() {
     'BEGIN { printf "%.1f%% of one core (Xvfb: %.1f%%)", 100 * a / hz / s, 100 * x / hz / s }'
 }
 
-start_program
-for control in Command9 Command1 Command2 Command8; do click_control "$control"; done
-sleep 1
-echo "$program at 10 ms: $(cpu_shares)"
-# The speed bar takes the focus when clicked; Home moves it to 1 ms.
-click_control HScroll1
-xdotool key Home
-sleep 1
-echo "$program at 1 ms: $(cpu_shares)"
-kill $app; wait $app 2>/dev/null || true
-app=""
+# "A ticks/s, B% of one core" of the program over "C ticks/s, D% ..." of the
+# baseline: the two ratios.
+ratios() {
+  awk -v p="$1" -v b="$2" 'BEGIN {
+    split(p, pp, /[ ,%]+/); split(b, bb, /[ ,%]+/)
+    printf "ticks/s %.2f, CPU %.2f", pp[1] / bb[1], (bb[3] > 0 ? pp[3] / bb[3] : 0) }'
+}
+figures() { sed -e 's/^.*: //' <<<"$1"; }
+
+if [ "$zoom" = 100 ]; then
+  start_program
+  for control in Command9 Command1 Command2 Command8; do click_control "$control"; done
+  sleep 1
+  echo "$program at 10 ms: $(cpu_shares)"
+  # The speed bar takes the focus when clicked; Home moves it to 1 ms.
+  click_control HScroll1
+  xdotool key Home
+  sleep 1
+  echo "$program at 1 ms: $(cpu_shares)"
+  kill $app; wait $app 2>/dev/null || true
+  app=""
+fi
 
 for interval in 10 1; do
-  "$build/bin/tick_rate" "$program" "$interval" "$seconds"
+  baseline=$("$build/bin/baseline_window" "$size" "$interval" "$seconds" "$zoom")
+  echo "$baseline"
+  [ "$zoom" = 100 ] || continue
+  measured=$(cd "$here/data" && "$build/bin/tick_rate" "$program" "$interval" "$seconds")
+  echo "$measured"
+  echo "$program / baseline at $interval ms: $(ratios "$(figures "$measured")" "$(figures "$baseline")")"
 done

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Prints the centre of a control, in pixels of the window's client area, so
-// that scripts can click it like a teacher would:
-//   control_centre PROGRAM CONTROL
+// that scripts can click it like a teacher would; without a control, the
+// size of the client area (WIDTHxHEIGHT), for a window to match it:
+//   control_centre PROGRAM [CONTROL]
 #include "programs/registry.h"
 #include "shell/geometry.h"
 
@@ -9,8 +10,8 @@
 
 int main(int argc, char **argv)
 {
-    if (argc != 3) {
-        std::cerr << "usage: control_centre PROGRAM CONTROL\n";
+    if (argc != 2 && argc != 3) {
+        std::cerr << "usage: control_centre PROGRAM [CONTROL]\n";
         return 2;
     }
     const auto program = ondel::makeProgram(argv[1]);
@@ -18,7 +19,14 @@ int main(int argc, char **argv)
         std::cerr << "unknown program " << argv[1] << '\n';
         return 2;
     }
+    using ondel::geometry::twipsPerPixel;
     const ondel::WindowLayout &layout = program->layout();
+    if (argc == 2) {
+        // Rounded as the window rounds it.
+        const auto whole = [](int twips) { return (twips + twipsPerPixel / 2) / twipsPerPixel; };
+        std::cout << whole(layout.clientWidth) << 'x' << whole(layout.clientHeight) << '\n';
+        return 0;
+    }
     const ondel::ControlSpec *control = layout.find(argv[2]);
     if (!control) {
         std::cerr << "no control " << argv[2] << '\n';
@@ -31,7 +39,6 @@ int main(int argc, char **argv)
         left += frame->rect.left;
         top += frame->rect.top;
     }
-    using ondel::geometry::twipsPerPixel;
     std::cout << (left + control->rect.width / 2) / twipsPerPixel << ' ' << (top + control->rect.height / 2) / twipsPerPixel
               << '\n';
 }

@@ -3,10 +3,11 @@
 # source it, then start_xvfb, start_program and click_control. Needs $build
 # (a build folder), $program and $here (the repository) to be set.
 
-# Starts a virtual screen and points DISPLAY at it; its pid is in $xvfb.
+# Starts a virtual screen (1024x768 unless a WIDTHxHEIGHT is given) and
+# points DISPLAY at it; its pid is in $xvfb.
 start_xvfb() {
   local display=:$((90 + RANDOM % 100))
-  Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb "$display" -screen 0 "${1:-1024x768}x24" -nolisten tcp >/dev/null 2>&1 &
   xvfb=$!
   export DISPLAY=$display
   sleep 1

@@ -1,28 +1,64 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framecanvas.h"
 
+#include <QPaintEvent>
+
+#include <algorithm>
+
 namespace ondel {
 
-FrameCanvas::FrameCanvas(QWidget *parent) : QWidget(parent), pacer_(*this)
+FrameCanvas::FrameCanvas(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void FrameCanvas::setFrame(const std::vector<Primitive> &ops)
 {
-    // On screen only what the previous frame or this one drew changes; the
-    // controls elsewhere need not be repainted at every tick.
-    const QRect drawn = painter_.drawnExtent(ops);
-    pacer_.changed(drawn_ | drawn);
-    drawn_ = drawn;
+    const std::size_t shared =
+        static_cast<std::size_t>(std::mismatch(ops_.begin(), ops_.end(), ops.begin(), ops.end()).first - ops_.begin());
+    // Beyond the shared head, a pixel changes only where the previous frame
+    // or this one draws; the controls elsewhere need not be repainted either.
+    RepaintPacer::of(*this).changed(*this, painter_.drawnRect(ops_, shared, size()) | painter_.drawnRect(ops, shared, size()));
+    // The background holds what the frames keep in common at their head: it
+    // shrinks at once when that changes, and grows only to what two frames
+    // running kept, so that a primitive that stands still every other tick
+    // does not have it redrawn at every tick.
+    const std::size_t steady = std::min(shared, sharedBefore_);
+    if (shared < backgroundOps_ || steady > backgroundOps_) {
+        backgroundOps_ = shared < backgroundOps_ ? shared : steady;
+        backgroundStale_ = true;
+    }
+    sharedBefore_ = shared;
     ops_ = ops;
 }
 
-void FrameCanvas::paintEvent(QPaintEvent *)
+void FrameCanvas::paintBackground()
 {
+    const qreal ratio = devicePixelRatioF();
+    if (background_.size() != size() * ratio)
+        background_ = QImage(size() * ratio, QImage::Format_RGB32);
+    background_.setDevicePixelRatio(ratio);
+    background_.fill(toQColor(colour::background));
+    QPainter painter(&background_);
+    const std::vector<Primitive> head(ops_.begin(), ops_.begin() + static_cast<std::ptrdiff_t>(backgroundOps_));
+    painter_.replay(painter, size(), head);
+    backgroundStale_ = false;
+}
+
+void FrameCanvas::paintEvent(QPaintEvent *event)
+{
+    if (backgroundStale_)
+        paintBackground();
     QPainter painter(this);
-    painter.fillRect(rect(), toQColor(colour::background));
-    painter_.replay(painter, size(), ops_);
+    const qreal ratio = background_.devicePixelRatio();
+    for (const QRect &rect : event->region())
+        painter.drawImage(rect, background_, QRectF(rect.topLeft() * ratio, rect.size() * ratio));
+    painter_.replay(painter, size(), ops_, backgroundOps_);
+}
+
+void FrameCanvas::resizeEvent(QResizeEvent *)
+{
+    backgroundStale_ = true;
 }
 
 } // namespace ondel

@@ -4,12 +4,17 @@
 #include "primitivepainter.h"
 #include "repaintpacer.h"
 
+#include <QImage>
 #include <QWidget>
 
 namespace ondel {
 
 // The window's own drawing surface, behind the controls: shows the frame of
-// the latest tick and repaints it whenever it is uncovered.
+// the latest tick and repaints it whenever it is uncovered. At a tick only
+// what changed since the previous frame is repainted: the primitives a
+// frame shares with the previous one at its head (the axes) stay drawn in a
+// background image, and only where the rest was or now is is painted again,
+// over that image.
 class FrameCanvas : public QWidget {
     Q_OBJECT
 public:
@@ -19,12 +24,21 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // Draws the first backgroundOps_ primitives of the frame into background_.
+    void paintBackground();
+
     std::vector<Primitive> ops_;
-    QRect drawn_; // what the latest frame drew
+    // How many primitives at the head of the frame the previous frame shared
+    // with the one before it.
+    std::size_t sharedBefore_ = 0;
+    // The frame's head that background_ shows, or is to show once stale.
+    std::size_t backgroundOps_ = 0;
+    bool backgroundStale_ = true;
+    QImage background_;
     PrimitivePainter painter_;
-    RepaintPacer pacer_;
 };
 
 } // namespace ondel

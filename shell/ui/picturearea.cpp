@@ -7,7 +7,7 @@
 
 namespace ondel {
 
-PictureArea::PictureArea(const QFont &font, QWidget *parent) : QWidget(parent), painter_(font, false), pacer_(*this)
+PictureArea::PictureArea(const QFont &font, QWidget *parent) : QWidget(parent), painter_(font, false)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFont(font); // the font of the "t" and "y" it prints
@@ -17,7 +17,8 @@ void PictureArea::resizeEvent(QResizeEvent *) { fitImage(); }
 
 void PictureArea::fitImage()
 {
-    QImage grown(size(), QImage::Format_ARGB32_Premultiplied);
+    // Opaque, so that showing it is a copy rather than a blend.
+    QImage grown(size(), QImage::Format_RGB32);
     grown.fill(toQColor(colour::background));
     QPainter painter(&grown);
     painter.drawImage(0, 0, image_);
@@ -31,12 +32,11 @@ void PictureArea::draw(const std::vector<Primitive> &ops)
         return;
     if (image_.size() != size())
         fitImage();
-    const bool wiped = std::any_of(ops.begin(), ops.end(), [](const Primitive &op) { return std::holds_alternative<ClearOp>(op); });
-    const QRect changed = wiped ? rect() : painter_.drawnExtent(ops);
+    const QRect changed = painter_.drawnRect(ops, 0, image_.size());
     QPainter painter(&image_);
     painter_.replay(painter, image_.size(), ops);
     painter.end();
-    pacer_.changed(changed);
+    RepaintPacer::of(*this).changed(*this, changed);
 }
 
 void PictureArea::paintEvent(QPaintEvent *event)

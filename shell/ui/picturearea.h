@@ -30,7 +30,6 @@ private:
 
     QImage image_;
     PrimitivePainter painter_;
-    RepaintPacer pacer_;
 };
 
 } // namespace ondel

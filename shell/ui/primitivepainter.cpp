@@ -19,6 +19,8 @@ constexpr int largestSpriteRadius = 1500;
 constexpr double margin = 64;
 // Coordinates are clamped to this many pixels before they reach QPainter.
 constexpr double farAway = 1e6;
+// Texts kept set at most; a program writes a few, over and over.
+constexpr std::size_t keptTexts = 64;
 
 bool finite(Point p) { return std::isfinite(p.x) && std::isfinite(p.y); }
 
@@ -29,7 +31,7 @@ double clamp(double v) { return std::clamp(v, -farAway, farAway); }
 QColor toQColor(Rgb rgb) { return QColor::fromRgb((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
 
 PrimitivePainter::PrimitivePainter(QFont textFont, bool antialiased)
-    : textFont_(std::move(textFont)), antialiased_(antialiased)
+    : textFont_(std::move(textFont)), textAscent_(QFontMetricsF(textFont_).ascent()), antialiased_(antialiased)
 {
 }
 
@@ -97,45 +99,77 @@ void PrimitivePainter::drawLine(QPainter &painter, QSize surface, const LineOp &
     painter.drawLine(QPointF(clamp(a.x()), clamp(a.y())), QPointF(clamp(b.x()), clamp(b.y())));
 }
 
-QRect PrimitivePainter::drawnExtent(const std::vector<Primitive> &ops) const
+const PrimitivePainter::SetText &PrimitivePainter::setText(const std::string &text) const
 {
-    QRectF extent;
-    int width = lineWidth_;
+    auto it = texts_.find(text);
+    if (it == texts_.end()) {
+        if (texts_.size() >= keptTexts)
+            texts_.clear();
+        const QFontMetricsF metrics(textFont_);
+        SetText set{QString::fromStdString(text), {}};
+        const QRectF bounds = metrics.boundingRect(set.text);
+        set.box = QRectF(0, 0, bounds.width() + 2, metrics.height() + 2);
+        it = texts_.emplace(text, std::move(set)).first;
+    }
+    return it->second;
+}
+
+int PrimitivePainter::lineWidthAt(const std::vector<Primitive> &ops, std::size_t end) const
+{
+    for (std::size_t k = std::min(end, ops.size()); k > 0; --k)
+        if (const auto *width = std::get_if<LineWidthOp>(&ops[k - 1]))
+            return std::clamp(width->pixels, 1, 64);
+    return lineWidth_;
+}
+
+template <class Box, class Clear>
+void PrimitivePainter::forEachBox(const std::vector<Primitive> &ops, std::size_t from, Box &&box, Clear &&clear) const
+{
+    int width = lineWidthAt(ops, from);
     const auto add = [&](Point a, Point b, double reach) {
         if (!finite(a) || !finite(b))
             return;
-        const QPointF from(pixelsOf(a.x), pixelsOf(a.y));
-        const QRectF box = QRectF(from, QPointF(pixelsOf(b.x), pixelsOf(b.y))).normalized();
-        extent |= box.adjusted(-reach, -reach, reach, reach);
+        const QPointF start(pixelsOf(a.x), pixelsOf(a.y));
+        const QRectF pixels = QRectF(start, QPointF(pixelsOf(b.x), pixelsOf(b.y))).normalized();
+        box(pixels.adjusted(-reach, -reach, reach, reach));
     };
-    for (const Primitive &op : ops) {
+    for (std::size_t k = from; k < ops.size(); ++k) {
         std::visit(
             [&](const auto &p) {
                 using T = std::decay_t<decltype(p)>;
                 // Room for the pen, round caps and antialiasing.
                 const double pen = width + 2.0;
-                if constexpr (std::is_same_v<T, LineWidthOp>) {
+                if constexpr (std::is_same_v<T, ClearOp>) {
+                    clear();
+                } else if constexpr (std::is_same_v<T, LineWidthOp>) {
                     width = std::clamp(p.pixels, 1, 64);
                 } else if constexpr (std::is_same_v<T, LineOp>) {
                     add(p.from, p.to, pen);
                 } else if constexpr (std::is_same_v<T, CircleOp>) {
                     add(p.centre, p.centre, pixelsOf(std::isfinite(p.radius) ? std::fabs(p.radius) : 0) + pen);
                 } else if constexpr (std::is_same_v<T, TextOp>) {
-                    const QFontMetricsF metrics(textFont_);
-                    const QRectF box = metrics.boundingRect(QString::fromStdString(p.text));
-                    add(p.at, {p.at.x + twipsOf(box.width() + 2), p.at.y + twipsOf(metrics.height() + 2)}, 2);
+                    const QRectF set = setText(p.text).box;
+                    add(p.at, {p.at.x + twipsOf(set.width()), p.at.y + twipsOf(set.height())}, 2);
                 }
             },
-            op);
+            ops[k]);
     }
-    const QRectF limited = extent & QRectF(-farAway, -farAway, 2 * farAway, 2 * farAway);
-    return limited.toAlignedRect();
 }
 
-void PrimitivePainter::replay(QPainter &painter, QSize surfaceSize, const std::vector<Primitive> &ops)
+QRect PrimitivePainter::drawnRect(const std::vector<Primitive> &ops, std::size_t from, QSize surface) const
+{
+    const QRect all(QPoint(0, 0), surface);
+    QRectF extent;
+    bool whole = false;
+    forEachBox(ops, from, [&](const QRectF &box) { extent |= box; }, [&] { whole = true; });
+    return whole ? all : (extent & QRectF(all)).toAlignedRect();
+}
+
+void PrimitivePainter::replay(QPainter &painter, QSize surfaceSize, const std::vector<Primitive> &ops, std::size_t from)
 {
     painter.setRenderHint(QPainter::Antialiasing, antialiased_);
-    for (const Primitive &op : ops) {
+    lineWidth_ = lineWidthAt(ops, from);
+    for (std::size_t k = from; k < ops.size(); ++k) {
         std::visit(
             [&](const auto &p) {
                 using T = std::decay_t<decltype(p)>;
@@ -155,12 +189,11 @@ void PrimitivePainter::replay(QPainter &painter, QSize surfaceSize, const std::v
                         return;
                     painter.setFont(textFont_);
                     painter.setPen(Qt::black);
-                    const QFontMetricsF metrics(textFont_);
-                    const QPointF baseline(pixelsOf(p.at.x), pixelsOf(p.at.y) + metrics.ascent());
-                    painter.drawText(baseline, QString::fromStdString(p.text));
+                    const QPointF baseline(pixelsOf(p.at.x), pixelsOf(p.at.y) + textAscent_);
+                    painter.drawText(baseline, setText(p.text).text);
                 }
             },
-            op);
+            ops[k]);
     }
 }
 

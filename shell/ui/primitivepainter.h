@@ -9,6 +9,8 @@
 #include <QImage>
 #include <QPainter>
 
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace ondel {
@@ -23,14 +25,17 @@ public:
     // drawn again in the background colour erases exactly what it covers.
     explicit PrimitivePainter(QFont textFont = QFont(), bool antialiased = true);
 
-    // Draws `ops` onto `painter`, whose device is `surfaceSize` pixels large.
-    void replay(QPainter &painter, QSize surfaceSize, const std::vector<Primitive> &ops);
+    // Draws `ops` onto `painter`, whose device is `surfaceSize` pixels large;
+    // from `from` on, as they show over the earlier ones already drawn (with
+    // the line width those set), so that a surface can keep the head of a
+    // frame drawn once.
+    void replay(QPainter &painter, QSize surfaceSize, const std::vector<Primitive> &ops, std::size_t from = 0);
 
-    // The pixels that the shapes and texts of `ops` can touch, replayed after
-    // what this painter has replayed so far; a clear is not counted. Lets a
-    // surface repaint only what a frame changed instead of the whole window
-    // with every control on it.
-    QRect drawnExtent(const std::vector<Primitive> &ops) const;
+    // The pixels of a `surface` that ops[from..] can touch, replayed after
+    // the earlier ones and what this painter has replayed so far; a clear
+    // takes in the whole surface. Lets a surface repaint only what a frame
+    // changed instead of the whole window with every control on it.
+    QRect drawnRect(const std::vector<Primitive> &ops, std::size_t from, QSize surface) const;
 
 private:
     struct SpriteKey {
@@ -45,14 +50,30 @@ private:
         }
     };
 
+    // A text as the surface's font sets it, converted and measured once.
+    struct SetText {
+        QString text;
+        QRectF box; // from the top-left corner given, with room for the glyphs' overhang
+    };
+
+    // Calls `box` with the pixels each shape or text of ops[from..] can
+    // touch, and `clear` for a clear.
+    template <class Box, class Clear>
+    void forEachBox(const std::vector<Primitive> &ops, std::size_t from, Box &&box, Clear &&clear) const;
+    // The line width in effect after ops[0..end).
+    int lineWidthAt(const std::vector<Primitive> &ops, std::size_t end) const;
+    const SetText &setText(const std::string &text) const;
     const QImage &sprite(const SpriteKey &key);
     void drawCircle(QPainter &painter, QSize surface, const CircleOp &circle);
     void drawLine(QPainter &painter, QSize surface, const LineOp &line);
 
     QFont textFont_;
+    double textAscent_;
     bool antialiased_;
     int lineWidth_ = 1;
     QHash<SpriteKey, QImage> sprites_;
+    // The few texts a program writes, at every tick.
+    mutable std::unordered_map<std::string, SetText> texts_;
 };
 
 QColor toQColor(Rgb rgb);

@@ -70,7 +70,7 @@ private slots:
         QFETCH(bool, antialiased);
         QFETCH(int, slack);
         PrimitivePainter painter(controlFont(FontSpec{26.25, 700}), antialiased);
-        const QRect extent = painter.drawnExtent(ops);
+        const QRect extent = painter.drawnRect(ops, 0, QSize(400, 300));
         const QRect drawn = touched(replayed(painter, ops));
         QVERIFY2(extent.contains(drawn) || drawn.isEmpty(),
                  qPrintable(QStringLiteral("drawn %1,%2 %3x%4 outside extent %5,%6 %7x%8")
@@ -79,6 +79,23 @@ private slots:
         // Tight enough to be worth it.
         if (!drawn.isEmpty())
             QVERIFY(extent.width() <= drawn.width() + slack && extent.height() <= drawn.height() + slack);
+    }
+
+    void extentTakesInAClearAndFollowsWhatWasDrawnBefore()
+    {
+        PrimitivePainter painter;
+        const QSize surface(400, 300);
+        const Ops ops{ClearOp{}, LineWidthOp{1}, CircleOp{{300, 300}, 60, colour::blue, colour::blue},
+                      LineWidthOp{8}, CircleOp{{5700, 4200}, 60, colour::blue, colour::blue}};
+        QCOMPARE(painter.drawnRect(ops, 0, surface), QRect(QPoint(0, 0), surface));
+        // Past the clear: from the first circle to the second, no further.
+        const QRect circles = painter.drawnRect(ops, 2, surface);
+        QVERIFY(circles.contains(QPoint(20, 20)) && circles.contains(QPoint(380, 280)));
+        QVERIFY(!circles.contains(QPoint(5, 5)));
+        // The wide pen set before the last circle counts when only it is asked for:
+        // 4 pixels of radius and 8 of pen reach 12 pixels out.
+        QVERIFY(painter.drawnRect(ops, 4, surface).contains(QPoint(380 - 12, 280)));
+        QVERIFY(painter.drawnRect(ops, 5, surface).isEmpty());
     }
 
     void clearWipesAndShapesLandAtFifteenTwipsAPixel()

@@ -43,7 +43,7 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         for (int k = 0; k < 40; ++k) {
-            pacer.changed(QRect(k * 5, 10, 4, 4));
+            pacer.changed(widget, QRect(k * 5, 10, 4, 4));
             QCoreApplication::processEvents();
         }
         const qint64 elapsed = clock.elapsed();
@@ -54,7 +54,7 @@ private slots:
 
         // A change right after a repaint is not dropped, only held back.
         const int paints = widget.paints;
-        pacer.changed(QRect(300, 200, 10, 10));
+        pacer.changed(widget, QRect(300, 200, 10, 10));
         QTRY_COMPARE(widget.paints, paints + 1);
         QVERIFY(widget.painted.contains(QRect(300, 200, 10, 10)));
     }
