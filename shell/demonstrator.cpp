@@ -2,6 +2,7 @@
 #include "demonstrator.h"
 
 #include "handlers.h"
+#include "readings_table.h"
 
 namespace ondel {
 
@@ -69,6 +70,13 @@ void Demonstrator::setText(Action action, std::string text)
 bool Demonstrator::openPulseFile(const std::string &) { return false; }
 
 bool Demonstrator::openPulseData(std::string_view, const std::string &) { return false; }
+
+SavedFile Demonstrator::drawnPulseFile() const
+{
+    return {std::nullopt, "このプログラムにはスライドバーで描いたパルスがありません。"};
+}
+
+SavedFile Demonstrator::readingsFile() const { return {readingsTable(state_), {}}; }
 
 void Demonstrator::nextFrame()
 {

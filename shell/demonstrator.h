@@ -4,6 +4,7 @@
 #include "actions.h"
 #include "description.h"
 #include "draw_list.h"
+#include "saved_file.h"
 
 #include <functional>
 #include <map>
@@ -58,6 +59,14 @@ public:
     virtual bool openPulseFile(const std::string &path);
     virtual bool openPulseData(std::string_view bytes, const std::string &fileName);
     bool loadsPulseFiles() const { return bindsAction(layout(), Action::LoadPulse); }
+
+    // "パルスを保存": the pulse drawn with the slide bar as a pulse data file
+    // (none where nothing was drawn, or where no pulse is drawn at all).
+    virtual SavedFile drawnPulseFile() const;
+    bool drawsPulse() const { return bindsAction(layout(), Action::SlideBar); }
+    // "データを保存": the particles of the last frame and the y-t trace's
+    // points as a table.
+    SavedFile readingsFile() const;
 
     // One timer tick: time moves on by the run step and the whole window
     // frame is drawn anew, with the point it owes the y-t picture.

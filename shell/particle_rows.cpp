@@ -34,8 +34,11 @@ void drawRows(WindowState &state, const TraceConfig &trace, const RowAxes &axes,
               const ParticleOf &particleOf, DrawList &window, DrawList &picture)
 {
     const double longitudinalRowY = state.longitudinalSeparate ? axes.longitudinalY : axes.transverseY;
+    state.particleReadings.clear();
     for (int i = 1; i <= count; ++i) {
         const RowParticle p = particleOf(i);
+        state.particleReadings.push_back({state.timeIndex, i, (axes.transverseY - p.transverse.y) / twipsPerSpacing,
+                                          (p.longitudinalX - p.transverse.x) / twipsPerSpacing});
         if (state.transverseShown) {
             const auto [fill, rim] = p.transverseColours;
             window.circle(p.transverse, geometry::particleRadius, fill, rim);
