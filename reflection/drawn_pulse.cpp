@@ -28,9 +28,10 @@ std::optional<DrawnPulse> drawnPulse(const SliderSamples &samples)
     DrawnPulse pulse;
     pulse.drawnSamples = last - first + 1;
     pulse.keptSamples = std::min(pulse.drawnSamples, records);
-    // Record 320 stands at the row's left end at time 0; a longer drawing
-    // starts further in, so that as much of it as fits ends by the last record.
-    pulse.firstRecord = static_cast<int>(std::clamp<std::int64_t>(records + 1 - pulse.drawnSamples, 1, geometry::entryLead));
+    // Record 320 stands at the row's left end at time 0. A drawing too long
+    // to end by the last record from there starts at an earlier one.
+    const std::int64_t endsAtLastRecord = records + 1 - pulse.drawnSamples;
+    pulse.firstRecord = static_cast<int>(std::clamp<std::int64_t>(endsAtLastRecord, 1, geometry::entryLead));
     pulse.timeShift = first - pulse.firstRecord;
     pulse.records.assign(records, 0.0f);
     for (std::int64_t k = 0; k < pulse.keptSamples; ++k)
