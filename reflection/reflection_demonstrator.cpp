@@ -67,7 +67,7 @@ void ReflectionDemonstrator::drawFrame(DrawList &window)
     if (rules_.source == IncidentSource::SlideBar)
         sliderSamples_.record(state().timeIndex, inputs().slideBar);
     reflection_frame::drawMedium(state(), traceConfig(), wave_, wave_.endCondition(), rules_.smallReflectedRim, window,
-                                 picture());
+                                 picture(), frameReadings());
 }
 
 double ReflectionDemonstrator::tracedWindowY(std::int64_t time) const

@@ -4,8 +4,10 @@
 #include "actions.h"
 #include "description.h"
 #include "draw_list.h"
+#include "readings.h"
 #include "saved_file.h"
 
+#include <deque>
 #include <functional>
 #include <map>
 #include <optional>
@@ -67,6 +69,10 @@ public:
     // "データを保存": the particles of the last frame and the y-t trace's
     // points as a table.
     SavedFile readingsFile() const;
+    // Every particle of the last frame, drawn or not; the y-t trace's points
+    // since it was last switched on, at most one per column of the picture.
+    const std::vector<ParticleReading> &particleReadings() const { return particleReadings_; }
+    const std::deque<TraceReading> &traceReadings() const { return traceReadings_; }
 
     // One timer tick: time moves on by the run step and the whole window
     // frame is drawn anew, with the point it owes the y-t picture.
@@ -88,6 +94,8 @@ protected:
     void report(std::string message) { message_ = std::move(message); }
     void showPulseFileName(std::string name) { inputs_.pulseFileName = std::move(name); }
     DrawList &picture() { return picture_; }
+    // Where a frame leaves its particles' readings.
+    std::vector<ParticleReading> &frameReadings() { return particleReadings_; }
 
     // Draws one frame into `window` (clear first).
     virtual void drawFrame(DrawList &window) = 0;
@@ -101,6 +109,8 @@ private:
     std::vector<std::string> dataFolders_;
     DrawList frame_;
     DrawList picture_;
+    std::vector<ParticleReading> particleReadings_;
+    std::deque<TraceReading> traceReadings_;
     std::optional<std::string> message_;
     std::map<Action, std::function<void()>> actions_;
 };

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 // What the window showed, as numbers for a worksheet: displacements in
 // particle spacings (1000 twips), positive up in the transverse row and to

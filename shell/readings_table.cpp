@@ -15,11 +15,9 @@ std::string number(double value) { return roundedDecimal(value, places); }
 
 } // namespace
 
-std::string readingsTable(const WindowState &state)
+std::string readingsTable(const std::vector<ParticleReading> &particles, const std::deque<TraceReading> &trace)
 {
     std::string text = "\xEF\xBB\xBF" "時刻,粒子,横波の変位,縦波の変位,y-t線の時刻,y-t線の変位\n";
-    const auto &particles = state.particleReadings;
-    const auto &trace = state.traceReadings;
     const std::size_t rows = std::max(particles.size(), trace.size());
     for (std::size_t row = 0; row < rows; ++row) {
         if (row < particles.size()) {

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "state.h"
+#include "readings.h"
 
+#include <deque>
 #include <string>
+#include <vector>
 
 // "データを保存": the readings of the window at the current tick as a CSV
 // table for a spreadsheet. A header row, then one row per particle (the
@@ -13,6 +15,6 @@
 // the Japanese header as it is.
 namespace ondel {
 
-std::string readingsTable(const WindowState &state);
+std::string readingsTable(const std::vector<ParticleReading> &particles, const std::deque<TraceReading> &trace);
 
 } // namespace ondel

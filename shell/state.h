@@ -1,11 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "readings.h"
-
 #include <cstdint>
-#include <deque>
-#include <vector>
 
 // What every window of the family remembers between ticks: where the
 // animation stands in time, whether and which way it runs, which rows are
@@ -42,10 +38,6 @@ struct WindowState {
     int tracedParticle = 6;
     bool pictureVisible = false; // Picture1 shown
     int timerInterval = 10;      // ms between ticks, the speed bar's value
-    // The particles of the last frame, drawn or not, and the trace points
-    // since the trace was last switched on, at most one per picture column.
-    std::vector<ParticleReading> particleReadings;
-    std::deque<TraceReading> traceReadings;
 
     friend bool operator==(const WindowState &, const WindowState &) = default;
 };

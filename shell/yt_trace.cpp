@@ -42,7 +42,6 @@ void toggleTrace(WindowState &state, const TraceConfig &config, const TracedY &t
         state.ytPrevY2 = stored(config.oldestRounded, tracedY(t - 1));
     }
     state.pictureVisible = true;
-    state.traceReadings.clear();
     picture.clear();
     picture.lineWidth(4);
     picture.line(timeAxisStart, {geometry::timeAxisEndWhenSwitchedOn, timeAxisY});
@@ -79,10 +78,6 @@ void addTracePoint(WindowState &state, const TraceConfig &config, double y, Draw
     if (config.historyDepth == 3)
         picture.line({w * (c - 3), toPicture(state.ytPrevY3)}, second);
 
-    // The picture's time axis is the row's axis; one spacing is scale * 1000 twips there.
-    state.traceReadings.push_back({state.timeIndex, (timeAxisY - newest.y) / (config.scale * twipsPerSpacing)});
-    if (state.traceReadings.size() > static_cast<std::size_t>(config.columnCount))
-        state.traceReadings.pop_front();
     state.ytColumn += 1;
     if (state.ytColumn > config.columnCount)
         state.ytColumn = 1;

@@ -58,8 +58,6 @@ QImage Savers::windowImage() const
 
 void Savers::savePulse()
 {
-    if (!program_.drawsPulse())
-        return;
     const SavedFile file = program_.drawnPulseFile();
     if (!file.bytes) {
         tell(false, text(file.message));

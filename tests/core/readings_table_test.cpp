@@ -49,7 +49,7 @@ TEST(ReadingsTable, TheTraceKeepsWhatThePictureShowsAndStartsAfreshWhenSwitchedO
     auto ondel9 = oneSampleAtParticle1();
     for (int t = 1; t <= 200; ++t)
         ondel9->nextFrame();
-    const auto &trace = ondel9->state().traceReadings;
+    const auto &trace = ondel9->traceReadings();
     ASSERT_EQ(trace.size(), 96u); // one per column of the picture
     EXPECT_EQ(trace.front().time, 105);
     EXPECT_EQ(trace.back().time, 200);
@@ -61,9 +61,9 @@ TEST(ReadingsTable, TheTraceKeepsWhatThePictureShowsAndStartsAfreshWhenSwitchedO
     // Off keeps the trace, as the picture does; on again clears it.
     ondel9->perform(Action::ToggleTrace);
     ondel9->nextFrame();
-    EXPECT_EQ(ondel9->state().traceReadings.size(), 96u);
+    EXPECT_EQ(ondel9->traceReadings().size(), 96u);
     ondel9->perform(Action::ToggleTrace);
-    EXPECT_TRUE(ondel9->state().traceReadings.empty());
+    EXPECT_TRUE(ondel9->traceReadings().empty());
 }
 
 TEST(ReadingsTable, EveryProgramHasItsRowsEvenWhileTheyAreHidden)
@@ -75,7 +75,7 @@ TEST(ReadingsTable, EveryProgramHasItsRowsEvenWhileTheyAreHidden)
     for (const auto &row : rows) {
         auto program = makeProgram(row.program);
         program->nextFrame();
-        EXPECT_EQ(program->state().particleReadings.size(), row.particles) << row.program;
+        EXPECT_EQ(program->particleReadings().size(), row.particles) << row.program;
         const std::string table = *program->readingsFile().bytes;
         EXPECT_EQ(table.substr(0, header.size()), header) << row.program;
         EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), static_cast<long>(1 + row.particles)) << row.program;
