@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reflection_demonstrator.h"
 
+#include "drawn_pulse.h"
 #include "reflection_frame.h"
 
+#include "shell/pulse_writer.h"
 #include "shell/render.h"
 
 namespace ondel {
@@ -65,12 +67,26 @@ void ReflectionDemonstrator::drawFrame(DrawList &window)
     if (rules_.source == IncidentSource::SlideBar)
         sliderSamples_.record(state().timeIndex, inputs().slideBar);
     reflection_frame::drawMedium(state(), traceConfig(), wave_, wave_.endCondition(), rules_.smallReflectedRim, window,
-                                 picture());
+                                 picture(), frameReadings());
 }
 
 double ReflectionDemonstrator::tracedWindowY(std::int64_t time) const
 {
     return pulse_frame::tracedTransverseY(state(), wave_, time);
+}
+
+} // namespace ondel
+
+namespace ondel {
+
+SavedFile ReflectionDemonstrator::drawnPulseFile() const
+{
+    if (rules_.source != IncidentSource::SlideBar)
+        return Demonstrator::drawnPulseFile();
+    const std::optional<DrawnPulse> pulse = drawnPulse(sliderSamples_);
+    if (!pulse)
+        return {std::nullopt, "保存するパルスがありません。\nスライドバーを動かしてパルスを描いてから保存してください。"};
+    return {pulseFileText(pulse->records), drawnPulseNote(*pulse)};
 }
 
 } // namespace ondel

@@ -21,6 +21,7 @@ public:
 
     const ReflectionWave &wave() const { return wave_; }
     const SliderSamples &sliderSamples() const { return sliderSamples_; }
+    SavedFile drawnPulseFile() const override;
 
 protected:
     void drawFrame(DrawList &window) override;

@@ -14,10 +14,10 @@ void drawEndLine(DrawList &window, EndCondition end)
 }
 
 void drawMedium(WindowState &state, const TraceConfig &trace, const PulseWave &wave, EndCondition end,
-                Rgb smallReflectedRim, DrawList &window, DrawList &picture)
+                Rgb smallReflectedRim, DrawList &window, DrawList &picture, std::vector<ParticleReading> &readings)
 {
     drawEndLine(window, end);
-    pulse_frame::drawParticles(state, trace, wave, particleCount, window, picture);
+    pulse_frame::drawParticles(state, trace, wave, particleCount, window, picture, readings);
     const bool reflecting = end != EndCondition::NonReflecting;
     pulse_frame::drawYxCurves(state, wave, window, pulse_frame::CurveEnd{endPosition, reflecting, smallReflectedRim});
 }

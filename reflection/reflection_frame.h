@@ -6,6 +6,7 @@
 #include "shell/draw_list.h"
 #include "shell/geometry.h"
 #include "shell/pulse_wave.h"
+#include "shell/readings.h"
 #include "shell/state.h"
 #include "shell/yt_trace.h"
 
@@ -26,6 +27,6 @@ void drawEndLine(DrawList &window, EndCondition end);
 // the reflected curve shrinks to small dots on the axis with a
 // `smallReflectedRim` rim; so does the sum, unless the end reflects nothing.
 void drawMedium(WindowState &state, const TraceConfig &trace, const PulseWave &wave, EndCondition end,
-                Rgb smallReflectedRim, DrawList &window, DrawList &picture);
+                Rgb smallReflectedRim, DrawList &window, DrawList &picture, std::vector<ParticleReading> &readings);
 
 } // namespace ondel::reflection_frame

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "demonstrator.h"
 
+#include "geometry.h"
 #include "handlers.h"
+#include "readings_table.h"
 
 namespace ondel {
 
@@ -29,6 +31,8 @@ Demonstrator::Demonstrator(ProgramDescription description) : description_(std::m
     onAction(Action::NextCurveMode, [&s, &clock] { nextCurveMode(s, clock); });
     onAction(Action::ToggleTrace, [this] {
         toggleTrace(state_, traceConfig(), [this](std::int64_t t) { return tracedWindowY(t); }, picture_);
+        if (state_.ytColumn != 0)
+            traceReadings_.clear(); // the picture was cleared
     });
     onAction(Action::RowsSeparate, [&s] { showRowsSeparate(s); });
     onAction(Action::RowsOverlaid, [&s] { showRowsOverlaid(s); });
@@ -70,10 +74,27 @@ bool Demonstrator::openPulseFile(const std::string &) { return false; }
 
 bool Demonstrator::openPulseData(std::string_view, const std::string &) { return false; }
 
+SavedFile Demonstrator::drawnPulseFile() const
+{
+    return {std::nullopt, "このプログラムにはスライドバーで描いたパルスがありません。"};
+}
+
+SavedFile Demonstrator::readingsFile() const { return {readingsTable(particleReadings_, traceReadings_), {}}; }
+
 void Demonstrator::nextFrame()
 {
     frame_.reset();
+    const int column = state_.ytColumn;
     drawFrame(frame_);
+    // A trace point moves the trace on a column; it is the traced particle's
+    // window y, and the picture's time axis is the row's axis.
+    if (state_.ytColumn != column) {
+        const TraceConfig &trace = traceConfig();
+        const double pictureY = trace.scale * state_.ytPrevY1 + trace.offset;
+        traceReadings_.push_back({state_.timeIndex, (geometry::timeAxisY - pictureY) / (trace.scale * twipsPerSpacing)});
+        if (traceReadings_.size() > static_cast<std::size_t>(trace.columnCount))
+            traceReadings_.pop_front();
+    }
 }
 
 } // namespace ondel

@@ -4,7 +4,10 @@
 #include "actions.h"
 #include "description.h"
 #include "draw_list.h"
+#include "readings.h"
+#include "saved_file.h"
 
+#include <deque>
 #include <functional>
 #include <map>
 #include <optional>
@@ -59,6 +62,18 @@ public:
     virtual bool openPulseData(std::string_view bytes, const std::string &fileName);
     bool loadsPulseFiles() const { return bindsAction(layout(), Action::LoadPulse); }
 
+    // "パルスを保存": the pulse drawn with the slide bar as a pulse data file
+    // (none where nothing was drawn, or where no pulse is drawn at all).
+    virtual SavedFile drawnPulseFile() const;
+    bool drawsPulse() const { return bindsAction(layout(), Action::SlideBar); }
+    // "データを保存": the particles of the last frame and the y-t trace's
+    // points as a table.
+    SavedFile readingsFile() const;
+    // Every particle of the last frame, drawn or not; the y-t trace's points
+    // since it was last switched on, at most one per column of the picture.
+    const std::vector<ParticleReading> &particleReadings() const { return particleReadings_; }
+    const std::deque<TraceReading> &traceReadings() const { return traceReadings_; }
+
     // One timer tick: time moves on by the run step and the whole window
     // frame is drawn anew, with the point it owes the y-t picture.
     void nextFrame();
@@ -79,6 +94,8 @@ protected:
     void report(std::string message) { message_ = std::move(message); }
     void showPulseFileName(std::string name) { inputs_.pulseFileName = std::move(name); }
     DrawList &picture() { return picture_; }
+    // Where a frame leaves its particles' readings.
+    std::vector<ParticleReading> &frameReadings() { return particleReadings_; }
 
     // Draws one frame into `window` (clear first).
     virtual void drawFrame(DrawList &window) = 0;
@@ -92,6 +109,8 @@ private:
     std::vector<std::string> dataFolders_;
     DrawList frame_;
     DrawList picture_;
+    std::vector<ParticleReading> particleReadings_;
+    std::deque<TraceReading> traceReadings_;
     std::optional<std::string> message_;
     std::map<Action, std::function<void()>> actions_;
 };

@@ -92,6 +92,10 @@ std::string_view commandDescription(WindowCommand command)
         return "速くする（速度のつまみを1目盛り左へ）。";
     case WindowCommand::Slower:
         return "遅くする（速度のつまみを1目盛り右へ）。";
+    case WindowCommand::SavePulse:
+        return "スライドバーで描いたパルスをパルスファイルに保存する（ondel9 や ondel8 で読み込める）。";
+    case WindowCommand::SaveImage:
+        return "いまの画面の絵を画像（PNG）に保存する（ボタン類は入らない）。";
     }
     return {};
 }

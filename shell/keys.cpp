@@ -9,7 +9,7 @@ const std::vector<KeyBinding> &keyBindings()
 {
     using C = WindowCommand;
     using A = Action;
-    // S, A, Ctrl+S and Ctrl+E are kept free for tools still to come.
+    // S and A are kept free for tools still to come.
     static const std::vector<KeyBinding> bindings{
         {"Page Down", A::StopOrStep},
         {"Page Up", A::Resume},
@@ -23,6 +23,8 @@ const std::vector<KeyBinding> &keyBindings()
         {"F1", C::Help},
         {"F11", C::FullScreen},
         {"Ctrl+O", C::OpenFile},
+        {"Ctrl+S", C::SavePulse},
+        {"Ctrl+E", C::SaveImage},
     };
     return bindings;
 }
@@ -64,8 +66,11 @@ bool keyApplies(const KeyBinding &binding, const WindowLayout &layout)
     case WindowCommand::Faster:
     case WindowCommand::Slower:
         return bindsAction(layout, Action::Speed);
+    case WindowCommand::SavePulse:
+        return bindsAction(layout, Action::SlideBar);
     case WindowCommand::Help:
     case WindowCommand::FullScreen:
+    case WindowCommand::SaveImage:
         return true;
     }
     return false;

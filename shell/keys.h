@@ -20,6 +20,8 @@ enum class WindowCommand {
     OpenFile,   // choose a pulse data file
     Faster,     // the speed bar one page towards a shorter interval
     Slower,     // the speed bar one page towards a longer interval
+    SavePulse,  // write the pulse drawn with the slide bar as a pulse data file
+    SaveImage,  // write the window's drawing as a picture for worksheets
 };
 
 struct KeyBinding {

@@ -31,11 +31,15 @@ void beginFrame(WindowState &state, const Clock &clock, const RowAxes &axes, Dra
 }
 
 void drawRows(WindowState &state, const TraceConfig &trace, const RowAxes &axes, int count,
-              const ParticleOf &particleOf, DrawList &window, DrawList &picture)
+              const ParticleOf &particleOf, DrawList &window, DrawList &picture,
+              std::vector<ParticleReading> &readings)
 {
     const double longitudinalRowY = state.longitudinalSeparate ? axes.longitudinalY : axes.transverseY;
+    readings.clear();
     for (int i = 1; i <= count; ++i) {
         const RowParticle p = particleOf(i);
+        readings.push_back({state.timeIndex, i, (axes.transverseY - p.transverse.y) / twipsPerSpacing,
+                            (p.longitudinalX - p.transverse.x) / twipsPerSpacing});
         if (state.transverseShown) {
             const auto [fill, rim] = p.transverseColours;
             window.circle(p.transverse, geometry::particleRadius, fill, rim);

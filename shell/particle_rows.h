@@ -3,6 +3,7 @@
 
 #include "clock.h"
 #include "draw_list.h"
+#include "readings.h"
 #include "state.h"
 #include "yt_trace.h"
 
@@ -48,8 +49,10 @@ using ParticleOf = std::function<RowParticle(int particle)>;
 void beginFrame(WindowState &state, const Clock &clock, const RowAxes &axes, DrawList &window);
 
 // Particles 1..count of the rows shown, each transverse then longitudinal,
-// and the trace point when the traced particle is drawn.
+// and the trace point when the traced particle is drawn. `readings` gets
+// every particle's displacement in both rows, shown or not.
 void drawRows(WindowState &state, const TraceConfig &trace, const RowAxes &axes, int count,
-              const ParticleOf &particleOf, DrawList &window, DrawList &picture);
+              const ParticleOf &particleOf, DrawList &window, DrawList &picture,
+              std::vector<ParticleReading> &readings);
 
 } // namespace ondel

@@ -37,7 +37,7 @@ double tracedTransverseY(const WindowState &state, const PulseWave &wave, std::i
 }
 
 void drawParticles(WindowState &state, const TraceConfig &trace, const PulseWave &wave, int count,
-                   DrawList &window, DrawList &picture)
+                   DrawList &window, DrawList &picture, std::vector<ParticleReading> &readings)
 {
     const int t = static_cast<int>(state.timeIndex);
     drawRows(state, trace, rowAxes, count, [&](int i) {
@@ -49,7 +49,7 @@ void drawParticles(WindowState &state, const TraceConfig &trace, const PulseWave
                            .transverseColours = transverseColours(i),
                            .longitudinalX = xL,
                            .longitudinalColours = longitudinalColours(i)};
-    }, window, picture);
+    }, window, picture, readings);
 }
 
 void drawYxCurves(const WindowState &state, const PulseWave &wave, DrawList &window, const std::optional<CurveEnd> &end)

@@ -4,6 +4,7 @@
 #include "draw_list.h"
 #include "particle_rows.h"
 #include "pulse_wave.h"
+#include "readings.h"
 #include "state.h"
 #include "yt_trace.h"
 
@@ -31,7 +32,7 @@ double tracedTransverseY(const WindowState &state, const PulseWave &wave, std::i
 // Particles 1..count at time timeIndex, and the trace point when the traced
 // particle is drawn.
 void drawParticles(WindowState &state, const TraceConfig &trace, const PulseWave &wave, int count,
-                   DrawList &window, DrawList &picture);
+                   DrawList &window, DrawList &picture, std::vector<ParticleReading> &readings);
 
 // Where the medium ends for the y-x curves: beyond `position` the reflected
 // and sum curves shrink to small dots on the axis.

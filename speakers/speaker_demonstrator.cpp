@@ -51,7 +51,7 @@ void SpeakerDemonstrator::drawFrame(DrawList &window)
 {
     beginFrame(state(), clock(), pulse_frame::rowAxes, window);
     speaker_frame::drawMidpointMarkers(speakers_.speaker2Position, window);
-    speaker_frame::drawParticles(state(), traceConfig(), wave_, speakers_, window, picture());
+    speaker_frame::drawParticles(state(), traceConfig(), wave_, speakers_, window, picture(), frameReadings());
     pulse_frame::drawYxCurves(state(), wave_, window);
 }
 

@@ -51,7 +51,8 @@ void drawMidpointMarkers(double speaker2Position, DrawList &window)
 }
 
 void drawParticles(WindowState &state, const TraceConfig &trace, const SpeakerWave &wave,
-                   const SpeakerSettings &speakers, DrawList &window, DrawList &picture)
+                   const SpeakerSettings &speakers, DrawList &window, DrawList &picture,
+                   std::vector<ParticleReading> &readings)
 {
     const int t = static_cast<int>(state.timeIndex);
     drawRows(state, trace, pulse_frame::rowAxes, geometry::fullRowParticles, [&](int i) {
@@ -78,7 +79,7 @@ void drawParticles(WindowState &state, const TraceConfig &trace, const SpeakerWa
                            .longitudinalX = xL,
                            .longitudinalColours = longitudinal,
                            .traceable = false};
-    }, window, picture);
+    }, window, picture, readings);
 }
 
 } // namespace ondel::speaker_frame

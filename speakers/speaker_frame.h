@@ -5,6 +5,7 @@
 #include "speaker_wave.h"
 
 #include "shell/draw_list.h"
+#include "shell/readings.h"
 #include "shell/state.h"
 #include "shell/yt_trace.h"
 
@@ -28,6 +29,7 @@ void drawMidpointMarkers(double speaker2Position, DrawList &window);
 // they are, its neighbours get yellow rims. Only ordinary particles feed the
 // y-t trace.
 void drawParticles(WindowState &state, const TraceConfig &trace, const SpeakerWave &wave,
-                   const SpeakerSettings &speakers, DrawList &window, DrawList &picture);
+                   const SpeakerSettings &speakers, DrawList &window, DrawList &picture,
+                   std::vector<ParticleReading> &readings);
 
 } // namespace ondel::speaker_frame

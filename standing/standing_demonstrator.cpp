@@ -116,7 +116,7 @@ void StandingDemonstrator::drawParticles(DrawList &window)
                            .transverseColours = transverseColours(i),
                            .longitudinalX = shown(x + 500 * forward, x + 500 * backward),
                            .longitudinalColours = longitudinalColours(i)};
-    }, window, picture());
+    }, window, picture(), frameReadings());
 }
 
 // While the wave runs forward the coarse mode shows only every 20th sample,

@@ -42,7 +42,7 @@ TravellingDemonstrator::TravellingDemonstrator(ProgramDescription description, c
 void TravellingDemonstrator::drawFrame(DrawList &window)
 {
     beginFrame(state(), clock(), pulse_frame::rowAxes, window);
-    pulse_frame::drawParticles(state(), traceConfig(), wave_, particleCount, window, picture());
+    pulse_frame::drawParticles(state(), traceConfig(), wave_, particleCount, window, picture(), frameReadings());
     pulse_frame::drawYxCurves(state(), wave_, window);
 }
 

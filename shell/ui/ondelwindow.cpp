@@ -7,6 +7,7 @@
 #include "helpwindow.h"
 #include "keydispatcher.h"
 #include "picturearea.h"
+#include "savers.h"
 #include "twips.h"
 
 #include "shell/help_text.h"
@@ -60,6 +61,7 @@ OndelWindow::OndelWindow(std::unique_ptr<Demonstrator> program, QWidget *parent)
     canvas_->setObjectName(QStringLiteral("canvas"));
     canvas_->setGeometry(rect());
     buildControls();
+    savers_ = new Savers(*this, *program_, picture_);
     auto *keys = new KeyDispatcher(*this, layout, [this](const KeyBinding &key) { obey(key); });
     keys->watchControls();
     buildMenu();
@@ -224,6 +226,12 @@ void OndelWindow::command(WindowCommand command)
     case WindowCommand::Slower:
         stepSpeed(1);
         break;
+    case WindowCommand::SavePulse:
+        savers_->savePulse();
+        break;
+    case WindowCommand::SaveImage:
+        savers_->saveImage();
+        break;
     }
 }
 
@@ -240,6 +248,10 @@ void OndelWindow::buildMenu()
     menu_->addAction(withKey("全画面表示", WindowCommand::FullScreen), this, &OndelWindow::toggleFullScreen);
     if (program_->loadsPulseFiles())
         menu_->addAction(withKey("ファイルを開く…", WindowCommand::OpenFile), this, &OndelWindow::choosePulseFile);
+    if (program_->drawsPulse())
+        menu_->addAction(withKey("パルスを保存…", WindowCommand::SavePulse), savers_, &Savers::savePulse);
+    menu_->addAction(withKey("画像を保存…", WindowCommand::SaveImage), savers_, &Savers::saveImage);
+    menu_->addAction(QStringLiteral("データを保存…"), savers_, &Savers::saveReadings);
     menu_->addAction(withKey("ヘルプ", WindowCommand::Help), this, &OndelWindow::showHelp);
     menu_->addAction(QStringLiteral("このプログラムについて"), this, &OndelWindow::showAbout);
 }

@@ -20,6 +20,7 @@ namespace ondel {
 class FrameCanvas;
 class HelpWindow;
 class PictureArea;
+class Savers;
 
 // Form1: the window of one program, built from its layout table. Each
 // control delivers its click, value or text to the action the table binds
@@ -77,6 +78,7 @@ private:
     QScrollBar *speedBar_ = nullptr;
     QLineEdit *pulseFileBox_ = nullptr;
     QMenu *menu_ = nullptr;
+    Savers *savers_ = nullptr;
     QPointer<HelpWindow> help_;
     QTimer timer_;
 };

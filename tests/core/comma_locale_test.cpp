@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/decimal_text.h"
 #include "shell/numeric.h"
 #include "shell/pulse_file.h"
 
@@ -44,6 +45,21 @@ TEST(CommaLocale, NumbersAreStillReadWithAPoint)
     ASSERT_TRUE(std::holds_alternative<PulseRecords>(result)) << std::get<PulseFileError>(result).message;
     EXPECT_EQ(std::get<PulseRecords>(result).first, (std::vector<float>{0.5f, 15}));
     EXPECT_EQ(std::get<PulseRecords>(result).second, (std::vector<float>{-0.25f, 2}));
+}
+
+// Files the programs write keep the point too, so that they read back anywhere.
+TEST(CommaLocale, NumbersAreWrittenWithAPoint)
+{
+    const GermanLocale german;
+    if (!german.active())
+        GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed";
+
+    EXPECT_EQ(shortestDecimal(0.328125f), "0.328125");
+    EXPECT_EQ(shortestDecimal(-1.4f), "-1.4");
+    EXPECT_EQ(roundedDecimal(-0.03125, 4), "-0.0312");
+    EXPECT_EQ(roundedDecimal(2.5, 4), "2.5");
+    EXPECT_EQ(roundedDecimal(-0.00001, 4), "0");
+    EXPECT_EQ(roundedDecimal(7, 4), "7");
 }
 
 } // namespace

@@ -29,7 +29,7 @@ TEST(KeyTable, EveryKeyIsNamedOnceAndDoesSomethingDescribed)
 
 TEST(KeyTable, KeysForLaterToolsStayFree)
 {
-    for (const char *free : {"S", "A", "Ctrl+S", "Ctrl+E", "s", "a"})
+    for (const char *free : {"S", "A", "s", "a"})
         EXPECT_EQ(findKey(free), nullptr) << free;
 }
 
@@ -46,6 +46,7 @@ TEST(KeyTable, KeysReachTheirActionsAndCommands)
         {"2", Action::ToggleLongitudinal},      {"+", WindowCommand::Faster},
         {"-", WindowCommand::Slower},           {"F1", WindowCommand::Help},
         {"F11", WindowCommand::FullScreen},     {"Ctrl+O", WindowCommand::OpenFile},
+        {"Ctrl+S", WindowCommand::SavePulse},   {"Ctrl+E", WindowCommand::SaveImage},
     };
     for (const auto &row : rows) {
         const KeyBinding *binding = findKey(row.key);
@@ -76,6 +77,15 @@ TEST(KeyTable, OpeningAFileAppliesOnlyWhereTheProgramLoadsFiles)
         EXPECT_TRUE(keyApplies(*findKey("+"), program.layout)) << program.identity.name;
     }
     EXPECT_FALSE(keyApplies(*findKey("Ctrl+O"), builtInPrograms().find("ondel10")->layout));
+}
+
+TEST(KeyTable, SavingAPulseAppliesOnlyWhereOneIsDrawnAndAPictureEverywhere)
+{
+    for (const ProgramDescription &program : builtInPrograms().all()) {
+        EXPECT_EQ(keyApplies(*findKey("Ctrl+S"), program.layout), program.identity.name == "ondel10")
+            << program.identity.name;
+        EXPECT_TRUE(keyApplies(*findKey("Ctrl+E"), program.layout)) << program.identity.name;
+    }
 }
 
 TEST(ButtonHint, CaptionAndKeyForAButtonWithAKey)

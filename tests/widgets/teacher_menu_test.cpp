@@ -83,11 +83,12 @@ private slots:
     {
         QTest::addColumn<QString>("program");
         QTest::addColumn<QStringList>("entries");
-        const QStringList withFile{"全画面表示", "ファイルを開く…", "ヘルプ", "このプログラムについて"};
-        const QStringList withoutFile{"全画面表示", "ヘルプ", "このプログラムについて"};
+        const QStringList withFile{"全画面表示", "ファイルを開く…", "画像を保存…", "データを保存…", "ヘルプ", "このプログラムについて"};
+        const QStringList drawing{"全画面表示", "パルスを保存…", "画像を保存…", "データを保存…", "ヘルプ", "このプログラムについて"};
+        const QStringList withoutFile{"全画面表示", "画像を保存…", "データを保存…", "ヘルプ", "このプログラムについて"};
         QTest::newRow("ondel8 loads files") << "ondel8" << withFile;
         QTest::newRow("ondel15 loads files") << "ondel15" << withFile;
-        QTest::newRow("ondel10 draws its pulse") << "ondel10" << withoutFile;
+        QTest::newRow("ondel10 draws its pulse") << "ondel10" << drawing;
         QTest::newRow("ondel3 sine waves") << "ondel3" << withoutFile;
     }
 

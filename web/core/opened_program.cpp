@@ -69,8 +69,24 @@ const char *commandName(WindowCommand command)
     case WindowCommand::OpenFile: return "OpenFile";
     case WindowCommand::Faster: return "Faster";
     case WindowCommand::Slower: return "Slower";
+    case WindowCommand::SavePulse: return "SavePulse";
+    case WindowCommand::SaveImage: return "SaveImage";
     }
     return "";
+}
+
+// The bytes as a Uint8Array copy: a JS string would lose a byte order mark.
+val toJs(const SavedFile &file)
+{
+    val out = val::object();
+    if (file.bytes) {
+        const auto *data = reinterpret_cast<const unsigned char *>(file.bytes->data());
+        out.set("bytes", val::global("Uint8Array").new_(emscripten::typed_memory_view(file.bytes->size(), data)));
+    } else {
+        out.set("bytes", val::null());
+    }
+    out.set("message", file.message);
+    return out;
 }
 
 } // namespace
@@ -151,6 +167,10 @@ bool OpenedProgram::openPulseData(const std::string &bytes, const std::string &f
 {
     return program_->openPulseData(bytes, fileName);
 }
+
+val OpenedProgram::drawnPulseFile() const { return toJs(program_->drawnPulseFile()); }
+
+val OpenedProgram::readingsFile() const { return toJs(program_->readingsFile()); }
 
 void OpenedProgram::tick(int count)
 {

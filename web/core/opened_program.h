@@ -30,6 +30,12 @@ public:
     // message waits in takeMessage()) or if the program loads no files.
     bool openPulseData(const std::string &bytes, const std::string &fileName);
     bool loadsPulseFiles() const { return program_->loadsPulseFiles(); }
+    // "パルスを保存" (where the slide bar draws one) and "データを保存", each
+    // {bytes: the file's contents (a Uint8Array), or null with the reason
+    // in message, message}.
+    bool drawsPulse() const { return program_->drawsPulse(); }
+    emscripten::val drawnPulseFile() const;
+    emscripten::val readingsFile() const;
     // What Text1 shows once a chosen file has loaded.
     std::string pulseFileName() const { return program_->inputs().pulseFileName; }
 

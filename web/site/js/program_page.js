@@ -105,6 +105,12 @@
     refuse: tell,
   });
   const shown = bar.wire(program);
+  const saves = saving.wire({
+    program,
+    layout,
+    picture: built.picture && { canvas: built.picture, rect: pictureControl.rect },
+    tell,
+  });
 
   // The core's keys: a control's action as its click, else a window command.
   const speedControl = layout.controls.find((c) => c.action === core.speedAction);
@@ -116,6 +122,7 @@
     OpenFile: () => document.getElementById('file-input').click(),
     Faster: () => stepSpeed(-1), // a shorter interval
     Slower: () => stepSpeed(1),
+    ...saves,
   };
   keys.wire(program.keys(), (key) => (key.action >= 0 ? input.perform(key.action) : commands[key.command]()));
 

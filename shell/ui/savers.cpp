@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "savers.h"
+
+#include "picturearea.h"
+#include "primitivepainter.h"
+#include "twips.h"
+
+#include <QBuffer>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QSaveFile>
+
+namespace ondel {
+
+namespace {
+
+// A picture for a worksheet has twice the pixels of the window, so that it
+// stays sharp when printed.
+constexpr int imageScale = 2;
+
+// Twice the size through the painter's transformation, the one place that
+// knows how the picture is enlarged.
+void enlarge(QPainter &painter) { painter.scale(imageScale, imageScale); }
+
+QByteArray bytesOf(const std::string &s) { return QByteArray(s.data(), static_cast<qsizetype>(s.size())); }
+
+QString text(const std::string &s) { return QString::fromStdString(s); }
+
+QString programName(const Demonstrator &program) { return text(program.description().identity.name); }
+
+} // namespace
+
+Savers::Savers(QWidget &window, Demonstrator &program, const PictureArea *picture)
+    : QObject(&window), window_(window), program_(program), picture_(picture)
+{
+}
+
+QImage Savers::windowImage() const
+{
+    const WindowLayout &layout = program_.layout();
+    const QSize size(wholePixelsOf(layout.clientWidth), wholePixelsOf(layout.clientHeight));
+    QImage image(size * imageScale, QImage::Format_RGB32);
+    image.fill(toQColor(colour::background));
+    QPainter painter(&image);
+    enlarge(painter);
+    PrimitivePainter frame;
+    frame.replay(painter, size, program_.frame().ops());
+    if (picture_ && program_.state().pictureVisible) {
+        const QRect place(picture_->mapTo(&window_, QPoint(0, 0)), picture_->size());
+        painter.drawImage(place, picture_->image());
+        painter.setPen(Qt::black);
+        // The picture's one-pixel frame, on its outermost pixels as on screen.
+        painter.drawRect(QRectF(place).adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+    return image;
+}
+
+void Savers::savePulse()
+{
+    const SavedFile file = program_.drawnPulseFile();
+    if (!file.bytes) {
+        tell(false, text(file.message));
+        return;
+    }
+    save(QStringLiteral("パルスを保存"), QStringLiteral("pulse_drawn.csv"),
+         QStringLiteral("パルスデータ (*.csv)"), bytesOf(*file.bytes), text(file.message));
+}
+
+void Savers::saveImage()
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    windowImage().save(&buffer, "PNG");
+    save(QStringLiteral("画像を保存"), programName(program_) + QStringLiteral(".png"), QStringLiteral("PNG 画像 (*.png)"),
+         png, QString());
+}
+
+void Savers::saveReadings()
+{
+    const SavedFile file = program_.readingsFile();
+    save(QStringLiteral("データを保存"), programName(program_) + QStringLiteral("_data.csv"),
+         QStringLiteral("CSV (*.csv)"), bytesOf(file.bytes.value_or(std::string())), text(file.message));
+}
+
+void Savers::save(const QString &title, const QString &name, const QString &filter, QByteArray bytes,
+                  const QString &afterwards)
+{
+    // What the window showed when the teacher asked, however long the dialog stays open.
+    auto *dialog = new QFileDialog(&window_, title, QString(), filter);
+    dialog->setObjectName(QStringLiteral("saveDialog"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix(QFileInfo(name).suffix());
+    dialog->selectFile(name);
+    connect(dialog, &QFileDialog::fileSelected, this,
+            [this, bytes = std::move(bytes), afterwards](const QString &path) { write(path, bytes, afterwards); });
+    dialog->open(); // window-modal, does not block the event loop
+}
+
+void Savers::write(const QString &path, const QByteArray &bytes, const QString &afterwards)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        tell(true, QStringLiteral("ファイル「%1」に保存できませんでした（%2）。\n別の名前か別のフォルダでもう一度保存してください。")
+                       .arg(path, file.errorString()));
+        return;
+    }
+    if (!afterwards.isEmpty())
+        tell(false, afterwards);
+}
+
+void Savers::tell(bool failed, const QString &message)
+{
+    auto *box = new QMessageBox(failed ? QMessageBox::Warning : QMessageBox::Information,
+                                QString::fromUtf8(windowCaption), message, QMessageBox::Ok, &window_);
+    box->setObjectName(QStringLiteral("messageBox"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+} // namespace ondel
