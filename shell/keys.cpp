@@ -23,6 +23,9 @@ const std::vector<KeyBinding> &keyBindings()
         {"F1", C::Help},
         {"F11", C::FullScreen},
         {"Ctrl+O", C::OpenFile},
+        {"Ctrl++", C::ZoomIn, true},
+        {"Ctrl+-", C::ZoomOut, true},
+        {"Ctrl+0", C::ZoomReset, true},
     };
     return bindings;
 }
@@ -54,8 +57,15 @@ const KeyBinding *keyFor(WindowCommand command) { return keyReaching(command); }
 
 bool typesText(const KeyBinding &binding) { return binding.name.size() == 1; }
 
-bool keyApplies(const KeyBinding &binding, const WindowLayout &layout)
+bool keyServes(const KeyBinding &binding, Edition edition)
 {
+    return edition == Edition::Desktop || !binding.desktopOnly;
+}
+
+bool keyApplies(const KeyBinding &binding, const WindowLayout &layout, Edition edition)
+{
+    if (!keyServes(binding, edition))
+        return false;
     if (const auto *action = std::get_if<Action>(&binding.target))
         return bindsAction(layout, *action);
     switch (std::get<WindowCommand>(binding.target)) {
@@ -66,6 +76,9 @@ bool keyApplies(const KeyBinding &binding, const WindowLayout &layout)
         return bindsAction(layout, Action::Speed);
     case WindowCommand::Help:
     case WindowCommand::FullScreen:
+    case WindowCommand::ZoomIn:
+    case WindowCommand::ZoomOut:
+    case WindowCommand::ZoomReset:
         return true;
     }
     return false;
