@@ -18,6 +18,12 @@ void FrameCanvas::setFrame(const std::vector<Primitive> &ops)
     ops_ = ops;
 }
 
+void FrameCanvas::setScale(double factor)
+{
+    painter_.setScale(factor);
+    update();
+}
+
 void FrameCanvas::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
