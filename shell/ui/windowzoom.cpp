@@ -45,6 +45,8 @@ void WindowZoom::zoomOut() { setPercent(zoom::nextStep(percent_, -1, largestStep
 
 void WindowZoom::reset() { setPercent(zoom::steps.front()); }
 
+Scale WindowZoom::stepScale() const { return {percent_ / 100.0, {}}; }
+
 QSize WindowZoom::frame() const { return window_.frameGeometry().size() - window_.size(); }
 
 int WindowZoom::largestStep() const
@@ -58,7 +60,7 @@ void WindowZoom::setPercent(int percent)
     if (window_.isFullScreen() || percent == percent_)
         return;
     percent_ = percent;
-    apply({percent / 100.0, {}});
+    apply(stepScale());
     window_.setGeometry(QRect(window_.geometry().topLeft(), scale_.size(clientTwips_)).translated(shiftOntoScreen()));
 }
 
@@ -83,8 +85,8 @@ void WindowZoom::windowResized()
             apply(zoom::filling(clientTwips_, window_.size()));
         return;
     }
-    if (const Scale step{percent_ / 100.0, {}}; scale_ != step)
-        apply(step); // back from full screen
+    if (scale_ != stepScale())
+        apply(stepScale()); // back from full screen
     // The drawing goes on beyond the client area where the teacher widens the window.
     canvas_.setGeometry(window_.rect());
 }
@@ -103,7 +105,7 @@ void WindowZoom::apply(const Scale &scale)
 
 void WindowZoom::place(QWidget &widget, const ControlSpec &entry) const
 {
-    // Before its new size, so that what the picture holds is scaled, not cut.
+    // Before its new size, so that what the picture holds is drawn anew at it, not cut.
     if (auto *picture = qobject_cast<PictureArea *>(&widget))
         picture->setScale(scale_.factor);
     const QRect at = scale_.place(entry.rect);

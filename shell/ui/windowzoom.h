@@ -45,6 +45,7 @@ public:
     void windowResized();
 
 private:
+    Scale stepScale() const;
     // The window's frame: the sum of its sides, each way, in pixels.
     QSize frame() const;
     int largestStep() const;
