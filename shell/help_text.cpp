@@ -96,6 +96,12 @@ std::string_view commandDescription(WindowCommand command)
         return "スライドバーで描いたパルスをパルスファイルに保存する（ondel9 や ondel8 で読み込める）。";
     case WindowCommand::SaveImage:
         return "いまの画面の絵を画像（PNG）に保存する（ボタン類は入らない）。";
+    case WindowCommand::ZoomIn:
+        return "ウィンドウ全体を1段拡大する（125%、150%、175%、200%、250%、300%、画面に収まるところまで）。";
+    case WindowCommand::ZoomOut:
+        return "ウィンドウ全体を1段縮小する。";
+    case WindowCommand::ZoomReset:
+        return "等倍（100%）に戻す。";
     }
     return {};
 }
@@ -108,7 +114,7 @@ std::string controlHint(const ControlSpec &control)
     return control.caption + " (" + std::string(key->name) + ")";
 }
 
-std::string helpText(const ProgramDescription &description)
+std::string helpText(const ProgramDescription &description, Edition edition)
 {
     std::string text = description.identity.name + " — " + description.identity.summaryJa + "\n\n【ボタンと操作】\n";
     for (const ControlSpec &control : description.layout.controls) {
@@ -121,7 +127,7 @@ std::string helpText(const ProgramDescription &description)
     }
     text += "\n【キー】\n";
     for (const KeyBinding &binding : keyBindings())
-        if (keyApplies(binding, description.layout))
+        if (keyApplies(binding, description.layout, edition))
             text += "・" + keyLine(binding, description.layout) + "\n";
     if (hasTextBox(description.layout))
         text += "文字の欄に入力している間は、1文字のキー（R、1、+ など）は文字として入ります。\n";

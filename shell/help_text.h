@@ -21,8 +21,9 @@ std::string_view commandDescription(WindowCommand command);
 // that is no button or whose action has no key.
 std::string controlHint(const ControlSpec &control);
 
-// The program's summary, what each of its controls does and its keys.
-std::string helpText(const ProgramDescription &description);
+// The program's summary, what each of its controls does and its keys in the
+// edition (the zoom keys on the desktop only).
+std::string helpText(const ProgramDescription &description, Edition edition);
 
 // The program, the release it belongs to and its licence.
 std::string aboutText(const ProgramDescription &description, std::string_view version);

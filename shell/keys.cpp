@@ -25,6 +25,9 @@ const std::vector<KeyBinding> &keyBindings()
         {"Ctrl+O", C::OpenFile},
         {"Ctrl+S", C::SavePulse},
         {"Ctrl+E", C::SaveImage},
+        {"Ctrl++", C::ZoomIn, true},
+        {"Ctrl+-", C::ZoomOut, true},
+        {"Ctrl+0", C::ZoomReset, true},
     };
     return bindings;
 }
@@ -56,8 +59,15 @@ const KeyBinding *keyFor(WindowCommand command) { return keyReaching(command); }
 
 bool typesText(const KeyBinding &binding) { return binding.name.size() == 1; }
 
-bool keyApplies(const KeyBinding &binding, const WindowLayout &layout)
+bool keyServes(const KeyBinding &binding, Edition edition)
 {
+    return edition == Edition::Desktop || !binding.desktopOnly;
+}
+
+bool keyApplies(const KeyBinding &binding, const WindowLayout &layout, Edition edition)
+{
+    if (!keyServes(binding, edition))
+        return false;
     if (const auto *action = std::get_if<Action>(&binding.target))
         return bindsAction(layout, *action);
     switch (std::get<WindowCommand>(binding.target)) {
@@ -71,6 +81,9 @@ bool keyApplies(const KeyBinding &binding, const WindowLayout &layout)
     case WindowCommand::Help:
     case WindowCommand::FullScreen:
     case WindowCommand::SaveImage:
+    case WindowCommand::ZoomIn:
+    case WindowCommand::ZoomOut:
+    case WindowCommand::ZoomReset:
         return true;
     }
     return false;

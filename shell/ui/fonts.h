@@ -14,7 +14,8 @@ namespace ondel {
 void installFontSubstitution();
 
 // The font of a control: "ＭＳ Ｐゴシック" at the table's size and weight, or
-// the window's default font (the same family at 9 points).
-QFont controlFont(const std::optional<FontSpec> &style);
+// the window's default font (the same family at 9 points), its size times
+// `scale` on a zoomed window.
+QFont controlFont(const std::optional<FontSpec> &style, double scale = 1.0);
 
 } // namespace ondel

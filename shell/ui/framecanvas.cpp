@@ -32,6 +32,13 @@ void FrameCanvas::setFrame(const std::vector<Primitive> &ops)
     ops_ = ops;
 }
 
+void FrameCanvas::setScale(double factor)
+{
+    painter_.setScale(factor);
+    backgroundStale_ = true;
+    update();
+}
+
 void FrameCanvas::paintBackground()
 {
     const qreal ratio = devicePixelRatioF();

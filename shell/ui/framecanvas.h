@@ -21,6 +21,8 @@ public:
     explicit FrameCanvas(QWidget *parent = nullptr);
 
     void setFrame(const std::vector<Primitive> &ops);
+    // The window's zoom: the frame is drawn `factor` times its 100% size.
+    void setScale(double factor);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

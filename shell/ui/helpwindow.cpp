@@ -10,7 +10,7 @@ HelpWindow::HelpWindow(const ProgramDescription &description, QWidget *parent) :
     setWindowFlag(Qt::Window);
     setObjectName(QStringLiteral("helpWindow"));
     setWindowTitle(QString::fromStdString(description.identity.name) + QStringLiteral(" — ヘルプ"));
-    setPlainText(QString::fromStdString(helpText(description)));
+    setPlainText(QString::fromStdString(helpText(description, Edition::Desktop)));
     resize(560, 480);
 }
 

@@ -28,6 +28,8 @@ QString KeyDispatcher::keyName(const QKeyEvent &event)
         base = QChar(key);
     else if (key == Qt::Key_Plus)
         base = QStringLiteral("+");
+    else if (key == Qt::Key_Equal && event.modifiers() & Qt::ControlModifier)
+        base = QStringLiteral("+"); // Ctrl+= zooms in where "+" needs Shift, as in a browser
     else if (key == Qt::Key_Minus)
         base = QStringLiteral("-");
     else if (key == Qt::Key_PageDown)
@@ -52,7 +54,7 @@ bool KeyDispatcher::eventFilter(QObject *watched, QEvent *event)
     if (event->type() != QEvent::KeyPress)
         return false;
     const KeyBinding *binding = findKey(keyName(static_cast<const QKeyEvent &>(*event)).toStdString());
-    if (!binding || !keyApplies(*binding, layout_))
+    if (!binding || !keyApplies(*binding, layout_, Edition::Desktop))
         return false;
     const bool typing = qobject_cast<QLineEdit *>(watched) || qobject_cast<QLineEdit *>(window_.focusWidget());
     if (typing && typesText(*binding))

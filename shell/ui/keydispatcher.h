@@ -26,8 +26,8 @@ public:
     // Watches the window and every control on it; call once they exist.
     void watchControls();
 
-    // The core's name of a key press ("Page Down", "R", "+", "Ctrl+O"),
-    // empty for a key the table cannot name.
+    // The core's name of a key press ("Page Down", "R", "+", "Ctrl+O"; Ctrl+=
+    // is "Ctrl++"), empty for a key the table cannot name.
     static QString keyName(const QKeyEvent &event);
 
 protected:

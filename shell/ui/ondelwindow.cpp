@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ondelwindow.h"
 
-#include "caption.h"
 #include "fonts.h"
 #include "framecanvas.h"
 #include "helpwindow.h"
 #include "keydispatcher.h"
 #include "picturearea.h"
 #include "savers.h"
-#include "twips.h"
+#include "windowzoom.h"
 
 #include "shell/help_text.h"
 
@@ -20,6 +19,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -31,11 +31,6 @@
 namespace ondel {
 
 namespace {
-
-QRect pixels(const Rect &r)
-{
-    return {wholePixelsOf(r.left), wholePixelsOf(r.top), wholePixelsOf(r.width), wholePixelsOf(r.height)};
-}
 
 QString text(const std::string &s) { return QString::fromStdString(s); }
 QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
@@ -55,11 +50,9 @@ OndelWindow::OndelWindow(std::unique_ptr<Demonstrator> program, QWidget *parent)
     setWindowTitle(QString::fromUtf8(windowCaption));
     setFont(controlFont(std::nullopt));
     const WindowLayout &layout = program_->layout();
-    resize(wholePixelsOf(layout.clientWidth), wholePixelsOf(layout.clientHeight));
-
     canvas_ = new FrameCanvas(this);
     canvas_->setObjectName(QStringLiteral("canvas"));
-    canvas_->setGeometry(rect());
+    zoom_ = std::make_unique<WindowZoom>(*this, QSize(layout.clientWidth, layout.clientHeight), *canvas_);
     buildControls();
     savers_ = new Savers(*this, *program_, picture_);
     auto *keys = new KeyDispatcher(*this, layout, [this](const KeyBinding &key) { obey(key); });
@@ -92,7 +85,7 @@ void OndelWindow::buildControls()
         if (entry->kind == ControlKind::Frame)
             frames[entry->name] = widget;
         widget->setObjectName(text(entry->name));
-        widget->setGeometry(pixels(entry->rect));
+        zoom_->add(widget, *entry);
         if (entry->kind == ControlKind::Picture || entry->kind == ControlKind::Frame || entry->kind == ControlKind::Label)
             widget->setFocusPolicy(Qt::NoFocus);
         if (widget->focusPolicy() != Qt::NoFocus)
@@ -122,9 +115,7 @@ QWidget *OndelWindow::createControl(const ControlSpec &entry, QWidget *parent)
 
 QWidget *OndelWindow::createButton(const ControlSpec &entry, QWidget *parent)
 {
-    auto *button = new QPushButton(parent);
-    button->setFont(controlFont(entry.font));
-    button->setText(wrappedCaption(text(entry.caption), button->fontMetrics(), wholePixelsOf(entry.rect.width)));
+    auto *button = new QPushButton(parent); // its caption is set as the zoom wraps it
     button->setToolTip(text(controlHint(entry)));
     connect(button, &QPushButton::clicked, this, [this, action = entry.action] { perform(action); });
     return button;
@@ -132,22 +123,17 @@ QWidget *OndelWindow::createButton(const ControlSpec &entry, QWidget *parent)
 
 QWidget *OndelWindow::createLabel(const ControlSpec &entry, QWidget *parent)
 {
-    auto *label = new QLabel(text(entry.caption), parent);
-    label->setFont(controlFont(entry.font));
-    return label;
+    return new QLabel(text(entry.caption), parent);
 }
 
 QWidget *OndelWindow::createFrame(const ControlSpec &entry, QWidget *parent)
 {
-    auto *frame = new QGroupBox(text(entry.caption), parent);
-    frame->setFont(controlFont(entry.font));
-    return frame;
+    return new QGroupBox(text(entry.caption), parent);
 }
 
 QWidget *OndelWindow::createOption(const ControlSpec &entry, QWidget *parent)
 {
     auto *option = new QRadioButton(text(entry.caption), parent);
-    option->setFont(controlFont(entry.font));
     option->setChecked(entry.checked);
     connect(option, &QRadioButton::clicked, this, [this, action = entry.action] { perform(action); });
     return option;
@@ -156,7 +142,6 @@ QWidget *OndelWindow::createOption(const ControlSpec &entry, QWidget *parent)
 QWidget *OndelWindow::createTextBox(const ControlSpec &entry, QWidget *parent)
 {
     auto *edit = new QLineEdit(text(entry.caption), parent);
-    edit->setFont(controlFont(entry.font));
     if (entry.action == Action::PulseFileName)
         pulseFileBox_ = edit;
     connect(edit, &QLineEdit::textChanged, this,
@@ -232,6 +217,15 @@ void OndelWindow::command(WindowCommand command)
     case WindowCommand::SaveImage:
         savers_->saveImage();
         break;
+    case WindowCommand::ZoomIn:
+        zoom_->zoomIn();
+        break;
+    case WindowCommand::ZoomOut:
+        zoom_->zoomOut();
+        break;
+    case WindowCommand::ZoomReset:
+        zoom_->reset();
+        break;
     }
 }
 
@@ -246,6 +240,17 @@ void OndelWindow::buildMenu()
     menu_ = new QMenu(this);
     menu_->setObjectName(QStringLiteral("contextMenu"));
     menu_->addAction(withKey("全画面表示", WindowCommand::FullScreen), this, &OndelWindow::toggleFullScreen);
+    const auto zoomEntry = [this](const char *label, WindowCommand zoom) {
+        return menu_->addAction(withKey(label, zoom), this, [this, zoom] { command(zoom); });
+    };
+    QAction *larger = zoomEntry("拡大", WindowCommand::ZoomIn);
+    QAction *smaller = zoomEntry("縮小", WindowCommand::ZoomOut);
+    QAction *actualSize = zoomEntry("等倍 (100%)", WindowCommand::ZoomReset);
+    connect(menu_, &QMenu::aboutToShow, this, [this, larger, smaller, actualSize] {
+        larger->setEnabled(zoom_->canZoomIn());
+        smaller->setEnabled(zoom_->canZoomOut());
+        actualSize->setEnabled(zoom_->canZoomOut());
+    });
     if (program_->loadsPulseFiles())
         menu_->addAction(withKey("ファイルを開く…", WindowCommand::OpenFile), this, &OndelWindow::choosePulseFile);
     if (program_->drawsPulse())
@@ -346,7 +351,13 @@ void OndelWindow::syncFromProgram()
 
 void OndelWindow::resizeEvent(QResizeEvent *)
 {
-    canvas_->setGeometry(rect());
+    zoom_->windowResized();
+}
+
+void OndelWindow::paintEvent(QPaintEvent *)
+{
+    // Seen only around a client area scaled to fill the screen.
+    QPainter(this).fillRect(rect(), toQColor(colour::background));
 }
 
 } // namespace ondel

@@ -21,6 +21,7 @@ class FrameCanvas;
 class HelpWindow;
 class PictureArea;
 class Savers;
+class WindowZoom;
 
 // Form1: the window of one program, built from its layout table. Each
 // control delivers its click, value or text to the action the table binds
@@ -35,6 +36,8 @@ public:
 
     Demonstrator &program() { return *program_; }
     QTimer &timer() { return timer_; }
+    // The size the window is shown at: Ctrl+plus, Ctrl+minus, Ctrl+0 and F11.
+    WindowZoom &zoom() { return *zoom_; }
 
     // One timer tick: the program's next frame, shown.
     void tick();
@@ -51,6 +54,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
 
@@ -74,6 +78,7 @@ private:
 
     std::unique_ptr<Demonstrator> program_;
     FrameCanvas *canvas_ = nullptr;
+    std::unique_ptr<WindowZoom> zoom_;
     PictureArea *picture_ = nullptr;
     QScrollBar *speedBar_ = nullptr;
     QLineEdit *pulseFileBox_ = nullptr;

@@ -31,9 +31,29 @@ double clamp(double v) { return std::clamp(v, -farAway, farAway); }
 QColor toQColor(Rgb rgb) { return QColor::fromRgb((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
 
 PrimitivePainter::PrimitivePainter(QFont textFont, bool antialiased)
-    : textFont_(std::move(textFont)), textAscent_(QFontMetricsF(textFont_).ascent()), antialiased_(antialiased)
+    : textFont_(std::move(textFont)), scaledFont_(textFont_), textAscent_(QFontMetricsF(textFont_).ascent()),
+      antialiased_(antialiased)
 {
 }
+
+void PrimitivePainter::setScale(double factor)
+{
+    if (factor == scale_)
+        return;
+    scale_ = factor;
+    scaledFont_ = textFont_;
+    if (textFont_.pointSizeF() > 0)
+        scaledFont_.setPointSizeF(textFont_.pointSizeF() * factor);
+    else
+        scaledFont_.setPixelSize(qRound(textFont_.pixelSize() * factor));
+    textAscent_ = QFontMetricsF(scaledFont_).ascent();
+    texts_.clear();
+    sprites_.clear(); // drawn afresh at the new size, never stretched
+}
+
+double PrimitivePainter::pixels(double twips) const { return pixelsOf(twips) * scale_; }
+
+int PrimitivePainter::penWidth(int lineWidth) const { return std::max(1, qRound(lineWidth * scale_)); }
 
 const QImage &PrimitivePainter::sprite(const SpriteKey &key)
 {
@@ -68,34 +88,36 @@ void PrimitivePainter::drawCircle(QPainter &painter, QSize surface, const Circle
 {
     if (!finite(circle.centre) || !std::isfinite(circle.radius) || circle.radius < 0)
         return;
-    const double x = pixelsOf(circle.centre.x);
-    const double y = pixelsOf(circle.centre.y);
-    const double reach = pixelsOf(circle.radius) + lineWidth_;
+    const double x = pixels(circle.centre.x);
+    const double y = pixels(circle.centre.y);
+    const int pen = penWidth(lineWidth_);
+    const double reach = pixels(circle.radius) + pen;
     if (x + reach < -margin || y + reach < -margin || x - reach > surface.width() + margin ||
         y - reach > surface.height() + margin)
         return;
     const long radiusTwips = std::lround(circle.radius);
     if (radiusTwips <= largestSpriteRadius) {
-        const QImage &image = sprite({static_cast<int>(radiusTwips), circle.fill, circle.rim, lineWidth_});
+        const int zoomedRadius = static_cast<int>(std::lround(circle.radius * scale_));
+        const QImage &image = sprite({zoomedRadius, circle.fill, circle.rim, pen});
         painter.drawImage(QPoint(qRound(x - image.width() / 2.0), qRound(y - image.height() / 2.0)), image);
         return;
     }
-    painter.setPen(QPen(toQColor(circle.rim), lineWidth_));
+    painter.setPen(QPen(toQColor(circle.rim), pen));
     painter.setBrush(toQColor(circle.fill));
-    painter.drawEllipse(QPointF(x, y), pixelsOf(circle.radius), pixelsOf(circle.radius));
+    painter.drawEllipse(QPointF(x, y), pixels(circle.radius), pixels(circle.radius));
 }
 
 void PrimitivePainter::drawLine(QPainter &painter, QSize surface, const LineOp &line)
 {
     if (!finite(line.from) || !finite(line.to))
         return;
-    const QPointF a(pixelsOf(line.from.x), pixelsOf(line.from.y));
-    const QPointF b(pixelsOf(line.to.x), pixelsOf(line.to.y));
+    const QPointF a(pixels(line.from.x), pixels(line.from.y));
+    const QPointF b(pixels(line.to.x), pixels(line.to.y));
     if ((a.x() < -margin && b.x() < -margin) || (a.y() < -margin && b.y() < -margin) ||
         (a.x() > surface.width() + margin && b.x() > surface.width() + margin) ||
         (a.y() > surface.height() + margin && b.y() > surface.height() + margin))
         return;
-    painter.setPen(QPen(toQColor(line.colour), lineWidth_, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(QPen(toQColor(line.colour), penWidth(lineWidth_), Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(QPointF(clamp(a.x()), clamp(a.y())), QPointF(clamp(b.x()), clamp(b.y())));
 }
 
@@ -105,7 +127,7 @@ const PrimitivePainter::SetText &PrimitivePainter::setText(const std::string &te
     if (it == texts_.end()) {
         if (texts_.size() >= keptTexts)
             texts_.clear();
-        const QFontMetricsF metrics(textFont_);
+        const QFontMetricsF metrics(scaledFont_);
         SetText set{QString::fromStdString(text), {}};
         const QRectF bounds = metrics.boundingRect(set.text);
         set.box = QRectF(0, 0, bounds.width() + 2, metrics.height() + 2);
@@ -129,16 +151,16 @@ void PrimitivePainter::forEachBox(const std::vector<Primitive> &ops, std::size_t
     const auto add = [&](Point a, Point b, double reach) {
         if (!finite(a) || !finite(b))
             return;
-        const QPointF start(pixelsOf(a.x), pixelsOf(a.y));
-        const QRectF pixels = QRectF(start, QPointF(pixelsOf(b.x), pixelsOf(b.y))).normalized();
-        box(pixels.adjusted(-reach, -reach, reach, reach));
+        const QPointF start(pixels(a.x), pixels(a.y));
+        const QRectF touched = QRectF(start, QPointF(pixels(b.x), pixels(b.y))).normalized();
+        box(touched.adjusted(-reach, -reach, reach, reach));
     };
     for (std::size_t k = from; k < ops.size(); ++k) {
         std::visit(
             [&](const auto &p) {
                 using T = std::decay_t<decltype(p)>;
                 // Room for the pen, round caps and antialiasing.
-                const double pen = width + 2.0;
+                const double pen = penWidth(width) + 2.0;
                 if constexpr (std::is_same_v<T, ClearOp>) {
                     clear();
                 } else if constexpr (std::is_same_v<T, LineWidthOp>) {
@@ -146,10 +168,10 @@ void PrimitivePainter::forEachBox(const std::vector<Primitive> &ops, std::size_t
                 } else if constexpr (std::is_same_v<T, LineOp>) {
                     add(p.from, p.to, pen);
                 } else if constexpr (std::is_same_v<T, CircleOp>) {
-                    add(p.centre, p.centre, pixelsOf(std::isfinite(p.radius) ? std::fabs(p.radius) : 0) + pen);
+                    add(p.centre, p.centre, pixels(std::isfinite(p.radius) ? std::fabs(p.radius) : 0) + pen);
                 } else if constexpr (std::is_same_v<T, TextOp>) {
                     const QRectF set = setText(p.text).box;
-                    add(p.at, {p.at.x + twipsOf(set.width()), p.at.y + twipsOf(set.height())}, 2);
+                    add(p.at, {p.at.x + twipsOf(set.width()) / scale_, p.at.y + twipsOf(set.height()) / scale_}, 2);
                 }
             },
             ops[k]);
@@ -187,9 +209,9 @@ void PrimitivePainter::replay(QPainter &painter, QSize surfaceSize, const std::v
                 } else if constexpr (std::is_same_v<T, TextOp>) {
                     if (!finite(p.at))
                         return;
-                    painter.setFont(textFont_);
+                    painter.setFont(scaledFont_);
                     painter.setPen(Qt::black);
-                    const QPointF baseline(pixelsOf(p.at.x), pixelsOf(p.at.y) + textAscent_);
+                    const QPointF baseline(pixels(p.at.x), pixels(p.at.y) + textAscent_);
                     painter.drawText(baseline, setText(p.text).text);
                 }
             },

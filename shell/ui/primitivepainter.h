@@ -25,6 +25,11 @@ public:
     // drawn again in the background colour erases exactly what it covers.
     explicit PrimitivePainter(QFont textFont = QFont(), bool antialiased = true);
 
+    // The zoom the shapes are drawn at: a length of t twips is t / 15 ×
+    // `factor` pixels, a line width of w pixels w × `factor`, rounded.
+    void setScale(double factor);
+    double scale() const { return scale_; }
+
     // Draws `ops` onto `painter`, whose device is `surfaceSize` pixels large;
     // from `from` on, as they show over the earlier ones already drawn (with
     // the line width those set), so that a surface can keep the head of a
@@ -63,13 +68,18 @@ private:
     // The line width in effect after ops[0..end).
     int lineWidthAt(const std::vector<Primitive> &ops, std::size_t end) const;
     const SetText &setText(const std::string &text) const;
+    double pixels(double twips) const;
+    // The pen of the latest line width, at the zoom.
+    int penWidth(int lineWidth) const;
     const QImage &sprite(const SpriteKey &key);
     void drawCircle(QPainter &painter, QSize surface, const CircleOp &circle);
     void drawLine(QPainter &painter, QSize surface, const LineOp &line);
 
-    QFont textFont_;
+    QFont textFont_;   // at 100%
+    QFont scaledFont_; // at the zoom
     double textAscent_;
     bool antialiased_;
+    double scale_ = 1.0;
     int lineWidth_ = 1;
     QHash<SpriteKey, QImage> sprites_;
     // The few texts a program writes, at every tick.

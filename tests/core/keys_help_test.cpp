@@ -10,6 +10,7 @@
 
 #include <set>
 #include <string>
+#include <tuple>
 #include <variant>
 
 namespace ondel {
@@ -47,6 +48,8 @@ TEST(KeyTable, KeysReachTheirActionsAndCommands)
         {"-", WindowCommand::Slower},           {"F1", WindowCommand::Help},
         {"F11", WindowCommand::FullScreen},     {"Ctrl+O", WindowCommand::OpenFile},
         {"Ctrl+S", WindowCommand::SavePulse},   {"Ctrl+E", WindowCommand::SaveImage},
+        {"Ctrl++", WindowCommand::ZoomIn},      {"Ctrl+-", WindowCommand::ZoomOut},
+        {"Ctrl+0", WindowCommand::ZoomReset},
     };
     for (const auto &row : rows) {
         const KeyBinding *binding = findKey(row.key);
@@ -66,25 +69,46 @@ TEST(KeyTable, OnlySingleCharactersAreTypedIntoATextBox)
     EXPECT_FALSE(typesText(*findKey("Page Down")));
     EXPECT_FALSE(typesText(*findKey("F1")));
     EXPECT_FALSE(typesText(*findKey("Ctrl+O")));
+    EXPECT_FALSE(typesText(*findKey("Ctrl++")));
+}
+
+TEST(KeyTable, TheZoomKeysAreTheDesktopsAlone)
+{
+    // The browser zooms its page with the same keys; the page must not take them.
+    const WindowLayout &layout = builtInPrograms().find("ondel8")->layout;
+    for (const KeyBinding &binding : keyBindings()) {
+        const bool zoom = binding.name == "Ctrl++" || binding.name == "Ctrl+-" || binding.name == "Ctrl+0";
+        EXPECT_TRUE(keyServes(binding, Edition::Desktop)) << binding.name;
+        EXPECT_EQ(keyServes(binding, Edition::Browser), !zoom) << binding.name;
+        EXPECT_EQ(binding.desktopOnly, zoom) << binding.name;
+        if (zoom) {
+            EXPECT_TRUE(keyApplies(binding, layout, Edition::Desktop)) << binding.name;
+            EXPECT_FALSE(keyApplies(binding, layout, Edition::Browser)) << binding.name;
+        }
+    }
 }
 
 TEST(KeyTable, OpeningAFileAppliesOnlyWhereTheProgramLoadsFiles)
 {
     for (const ProgramDescription &program : builtInPrograms().all()) {
         const bool loads = bindsAction(program.layout, Action::LoadPulse);
-        EXPECT_EQ(keyApplies(*findKey("Ctrl+O"), program.layout), loads) << program.identity.name;
-        EXPECT_TRUE(keyApplies(*findKey("Page Down"), program.layout)) << program.identity.name;
-        EXPECT_TRUE(keyApplies(*findKey("+"), program.layout)) << program.identity.name;
+        for (const Edition edition : {Edition::Desktop, Edition::Browser}) {
+            EXPECT_EQ(keyApplies(*findKey("Ctrl+O"), program.layout, edition), loads) << program.identity.name;
+            EXPECT_TRUE(keyApplies(*findKey("Page Down"), program.layout, edition)) << program.identity.name;
+            EXPECT_TRUE(keyApplies(*findKey("+"), program.layout, edition)) << program.identity.name;
+        }
     }
-    EXPECT_FALSE(keyApplies(*findKey("Ctrl+O"), builtInPrograms().find("ondel10")->layout));
+    EXPECT_FALSE(keyApplies(*findKey("Ctrl+O"), builtInPrograms().find("ondel10")->layout, Edition::Desktop));
 }
 
 TEST(KeyTable, SavingAPulseAppliesOnlyWhereOneIsDrawnAndAPictureEverywhere)
 {
     for (const ProgramDescription &program : builtInPrograms().all()) {
-        EXPECT_EQ(keyApplies(*findKey("Ctrl+S"), program.layout), program.identity.name == "ondel10")
-            << program.identity.name;
-        EXPECT_TRUE(keyApplies(*findKey("Ctrl+E"), program.layout)) << program.identity.name;
+        for (const Edition edition : {Edition::Desktop, Edition::Browser}) {
+            EXPECT_EQ(keyApplies(*findKey("Ctrl+S"), program.layout, edition), program.identity.name == "ondel10")
+                << program.identity.name;
+            EXPECT_TRUE(keyApplies(*findKey("Ctrl+E"), program.layout, edition)) << program.identity.name;
+        }
     }
 }
 
@@ -97,12 +121,13 @@ TEST(ButtonHint, CaptionAndKeyForAButtonWithAKey)
     EXPECT_EQ(controlHint(*layout.find("HScroll1")), ""); // no button
 }
 
-class HelpText : public ::testing::TestWithParam<std::string> {};
+class HelpText : public ::testing::TestWithParam<std::tuple<std::string, Edition>> {};
 
 TEST_P(HelpText, NamesTheProgramItsControlsAndItsKeys)
 {
-    const ProgramDescription &program = *builtInPrograms().find(GetParam());
-    const std::string help = helpText(program);
+    const auto &[name, edition] = GetParam();
+    const ProgramDescription &program = *builtInPrograms().find(name);
+    const std::string help = helpText(program, edition);
     EXPECT_NE(help.find(program.identity.summaryJa), std::string::npos);
     for (const ControlSpec &control : program.layout.controls) {
         if (control.action == Action::None)
@@ -114,8 +139,11 @@ TEST_P(HelpText, NamesTheProgramItsControlsAndItsKeys)
     }
     for (const KeyBinding &binding : keyBindings()) {
         const std::string line = "・" + std::string(binding.name) + ": ";
-        EXPECT_EQ(help.find(line) != std::string::npos, keyApplies(binding, program.layout)) << binding.name;
+        EXPECT_EQ(help.find(line) != std::string::npos, keyApplies(binding, program.layout, edition)) << binding.name;
     }
+    // The zoom keys on the desktop; in the browser the browser's own zoom.
+    EXPECT_EQ(help.find("・Ctrl++: ") != std::string::npos, edition == Edition::Desktop);
+    EXPECT_EQ(help.find("・Ctrl+0: ") != std::string::npos, edition == Edition::Desktop);
     // A key that clicks a control is named by that control's caption in this program.
     const std::string resume = "・Page Up: " + program.layout.find("Command4")->caption + " — ";
     EXPECT_NE(help.find(resume), std::string::npos);
@@ -123,7 +151,9 @@ TEST_P(HelpText, NamesTheProgramItsControlsAndItsKeys)
     EXPECT_EQ(help.find("文字の欄に入力している間") != std::string::npos, typesInABox);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllPrograms, HelpText, ::testing::ValuesIn(programNames()));
+INSTANTIATE_TEST_SUITE_P(AllPrograms, HelpText,
+                         ::testing::Combine(::testing::ValuesIn(programNames()),
+                                            ::testing::Values(Edition::Desktop, Edition::Browser)));
 
 TEST(AboutText, GivesTheVersionAndTheLicence)
 {

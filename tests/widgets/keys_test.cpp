@@ -5,7 +5,7 @@
 // their keys in their tooltips.
 #include "shell/ui/fonts.h"
 #include "shell/ui/ondelwindow.h"
-#include "tests/support/stopped_window.h"
+#include "tests/support/opened_window.h"
 
 #include <QFileDialog>
 #include <QLineEdit>
@@ -23,26 +23,10 @@ using Check = std::function<bool(const WindowState &before, const WindowState &a
 Q_DECLARE_METATYPE(Prepare)
 Q_DECLARE_METATYPE(Check)
 
-class KeysTest : public QObject {
+class KeysTest : public QObject, private test_support::OpenedWindow {
     Q_OBJECT
 
 private:
-    std::unique_ptr<OndelWindow> window;
-
-    void open(const char *program)
-    {
-        window = test_support::openStoppedWindow(program);
-        QVERIFY(window);
-    }
-
-    template <class Widget> Widget *control(const char *name)
-    {
-        auto *widget = window->findChild<Widget *>(QString::fromLatin1(name));
-        if (!widget)
-            qFatal("no control %s", name);
-        return widget;
-    }
-
     WindowState &state() { return window->program().state(); }
 
 private slots:

@@ -15,9 +15,9 @@ namespace {
 
 using Ops = std::vector<Primitive>;
 
-QImage replayed(PrimitivePainter &painter, const Ops &ops)
+QImage replayed(PrimitivePainter &painter, const Ops &ops, QSize size = QSize(400, 300))
 {
-    QImage image(400, 300, QImage::Format_ARGB32_Premultiplied);
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter qpainter(&image);
     painter.replay(qpainter, image.size(), ops);
@@ -110,6 +110,60 @@ private slots:
         QCOMPARE(image.pixelColor(100, 100 - 26), toQColor(colour::background));
         QCOMPARE(image.pixelColor(300, 40), QColor(Qt::blue));
         QCOMPARE(image.pixelColor(300, 45), toQColor(colour::background));
+    }
+
+    void aZoomedReplayIsTheLargerDrawingDrawnAfresh_data()
+    {
+        QTest::addColumn<int>("factor");
+        QTest::addColumn<bool>("antialiased");
+        QTest::newRow("200%") << 2 << true;
+        QTest::newRow("300%") << 3 << true;
+        QTest::newRow("300%, no antialiasing") << 3 << false;
+    }
+
+    // At a zoom of n every place, radius and line width is n times larger:
+    // the very pixels of the frame drawn n times as large at 100%. A circle
+    // comes from a sprite drawn at its zoomed size, not a 100% one stretched.
+    void aZoomedReplayIsTheLargerDrawingDrawnAfresh()
+    {
+        QFETCH(int, factor);
+        QFETCH(bool, antialiased);
+        const auto ops = [](int n) {
+            return Ops{ClearOp{}, LineWidthOp{4 * n},
+                       CircleOp{{1500.0 * n, 1500.0 * n}, 300.0 * n, colour::green, colour::magenta},
+                       CircleOp{{2210.0 * n, 2990.0 * n}, 40.0 * n, colour::black, colour::black},
+                       LineOp{{3000.0 * n, 600.0 * n}, {6000.0 * n, 1100.0 * n}, colour::blue},
+                       LineWidthOp{1 * n}, LineOp{{100.0 * n, 4000.0 * n}, {5000.0 * n, 4000.0 * n}, colour::black}};
+        };
+        const QSize size(1300, 900);
+        PrimitivePainter atOne(QFont(), antialiased);
+        PrimitivePainter zoomed(QFont(), antialiased);
+        QCOMPARE(replayed(zoomed, ops(1), size), replayed(atOne, ops(1), size)); // the sprites at 100% first
+        zoomed.setScale(factor);
+        QCOMPARE(replayed(zoomed, ops(1), size), replayed(atOne, ops(factor), size));
+    }
+
+    void lineWidthsGrowWithTheZoom()
+    {
+        PrimitivePainter painter;
+        painter.setScale(3);
+        const QImage image = replayed(painter, {ClearOp{}, LineWidthOp{4}, LineOp{{300, 600}, {1500, 600}, colour::blue}});
+        int blue = 0;
+        for (int y = 100; y < 140; ++y)
+            blue += image.pixelColor(150, y) == QColor(Qt::blue);
+        QCOMPARE(blue, 12); // 4 pixels at 100%
+    }
+
+    void theExtentHoldsAZoomedDrawing()
+    {
+        PrimitivePainter painter(controlFont(FontSpec{26.25, 700}), false);
+        painter.setScale(2.5);
+        const Ops ops{LineWidthOp{4}, CircleOp{{1000, 1000}, 200, colour::magenta, colour::red},
+                      LineOp{{600, 1400}, {1800, 1500}, colour::black}, TextOp{{1500, 200}, "t"}};
+        const QRect extent = painter.drawnRect(ops, 0, QSize(4000, 3000));
+        const QRect drawn = touched(replayed(painter, ops));
+        QVERIFY(extent.contains(drawn));
+        QVERIFY(extent.width() <= drawn.width() + 40 && extent.height() <= drawn.height() + 40);
     }
 };
 

@@ -5,7 +5,7 @@
 #include "shell/ui/fonts.h"
 #include "shell/ui/ondelwindow.h"
 #include "shell/pulse_demonstrator.h"
-#include "tests/support/stopped_window.h"
+#include "tests/support/opened_window.h"
 #include "tests/support/temp_dir.h"
 
 #include <QContextMenuEvent>
@@ -20,18 +20,10 @@
 
 using namespace ondel;
 
-class TeacherMenuTest : public QObject {
+class TeacherMenuTest : public QObject, private test_support::OpenedWindow {
     Q_OBJECT
 
 private:
-    std::unique_ptr<OndelWindow> window;
-
-    void open(const char *program)
-    {
-        window = test_support::openStoppedWindow(program);
-        QVERIFY(window);
-    }
-
     QStringList menuEntries()
     {
         QWidget *canvas = window->findChild<QWidget *>(QStringLiteral("canvas"));
@@ -73,6 +65,8 @@ private slots:
         const QString text = help->toPlainText();
         QVERIFY(text.contains(QString::fromStdString(window->program().description().identity.summaryJa)));
         QVERIFY(text.contains(QStringLiteral("Page Down")));
+        QVERIFY(text.contains(QStringLiteral("・Ctrl++: ")));
+        QVERIFY(text.contains(QStringLiteral("・Ctrl+0: ")));
         // The program keeps running beside it, and a second F1 reuses it.
         window->tick();
         QTest::keyClick(window.get(), Qt::Key_F1);
@@ -83,9 +77,9 @@ private slots:
     {
         QTest::addColumn<QString>("program");
         QTest::addColumn<QStringList>("entries");
-        const QStringList withFile{"全画面表示", "ファイルを開く…", "画像を保存…", "データを保存…", "ヘルプ", "このプログラムについて"};
-        const QStringList drawing{"全画面表示", "パルスを保存…", "画像を保存…", "データを保存…", "ヘルプ", "このプログラムについて"};
-        const QStringList withoutFile{"全画面表示", "画像を保存…", "データを保存…", "ヘルプ", "このプログラムについて"};
+        const QStringList withFile{"全画面表示", "拡大", "縮小", "等倍 (100%)", "ファイルを開く…", "画像を保存…", "データを保存…", "ヘルプ", "このプログラムについて"};
+        const QStringList drawing{"全画面表示", "拡大", "縮小", "等倍 (100%)", "パルスを保存…", "画像を保存…", "データを保存…", "ヘルプ", "このプログラムについて"};
+        const QStringList withoutFile{"全画面表示", "拡大", "縮小", "等倍 (100%)", "画像を保存…", "データを保存…", "ヘルプ", "このプログラムについて"};
         QTest::newRow("ondel8 loads files") << "ondel8" << withFile;
         QTest::newRow("ondel15 loads files") << "ondel15" << withFile;
         QTest::newRow("ondel10 draws its pulse") << "ondel10" << drawing;

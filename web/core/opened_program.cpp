@@ -71,6 +71,10 @@ const char *commandName(WindowCommand command)
     case WindowCommand::Slower: return "Slower";
     case WindowCommand::SavePulse: return "SavePulse";
     case WindowCommand::SaveImage: return "SaveImage";
+    // The page never hears the zoom keys: the browser zooms the page itself.
+    case WindowCommand::ZoomIn: return "ZoomIn";
+    case WindowCommand::ZoomOut: return "ZoomOut";
+    case WindowCommand::ZoomReset: return "ZoomReset";
     }
     return "";
 }
@@ -127,10 +131,13 @@ val OpenedProgram::keys() const
 {
     val out = val::array();
     for (const KeyBinding &binding : keyBindings()) {
+        // The page takes every key it is given, so the browser's own go unlisted.
+        if (!keyServes(binding, Edition::Browser))
+            continue;
         val key = val::object();
         key.set("name", std::string(binding.name));
         key.set("typesText", typesText(binding));
-        key.set("applies", keyApplies(binding, program_->layout()));
+        key.set("applies", keyApplies(binding, program_->layout(), Edition::Browser));
         const auto *action = std::get_if<Action>(&binding.target);
         key.set("action", action ? static_cast<int>(*action) : -1);
         const auto *command = std::get_if<WindowCommand>(&binding.target);
@@ -140,7 +147,7 @@ val OpenedProgram::keys() const
     return out;
 }
 
-std::string OpenedProgram::helpText() const { return ondel::helpText(program_->description()); }
+std::string OpenedProgram::helpText() const { return ondel::helpText(program_->description(), Edition::Browser); }
 
 std::string OpenedProgram::aboutText() const { return ondel::aboutText(program_->description(), ONDEL_VERSION); }
 

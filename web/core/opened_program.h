@@ -49,7 +49,8 @@ public:
     // A message for the teacher, or null.
     emscripten::val takeMessage();
 
-    // Every key of the core's table: [{name, typesText, applies, action, command}],
+    // Every key of the core's table that the page serves (the zoom keys stay
+    // the browser's): [{name, typesText, applies, action, command}],
     // action the number of the Action it clicks or -1, command the name of
     // the WindowCommand it gives or "".
     emscripten::val keys() const;
