@@ -29,7 +29,7 @@ TEST(KeyTable, EveryKeyIsNamedOnceAndDoesSomethingDescribed)
 
 TEST(KeyTable, KeysForLaterToolsStayFree)
 {
-    for (const char *free : {"S", "A", "Ctrl+S", "Ctrl+E", "s", "a"})
+    for (const char *free : {"Ctrl+S", "Ctrl+E", "s", "a"})
         EXPECT_EQ(findKey(free), nullptr) << free;
 }
 
@@ -44,6 +44,7 @@ TEST(KeyTable, KeysReachTheirActionsAndCommands)
         {"R", Action::Reverse},                 {"Y", Action::NextCurveMode},
         {"T", Action::ToggleTrace},             {"1", Action::ToggleTransverse},
         {"2", Action::ToggleLongitudinal},      {"+", WindowCommand::Faster},
+        {"S", Action::ToggleStrobe},            {"A", Action::ToggleAnnotations},
         {"-", WindowCommand::Slower},           {"F1", WindowCommand::Help},
         {"F11", WindowCommand::FullScreen},     {"Ctrl+O", WindowCommand::OpenFile},
     };
