@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framecanvas.h"
 
+#include "fonts.h"
+
 namespace ondel {
 
-FrameCanvas::FrameCanvas(QWidget *parent) : QWidget(parent), pacer_(*this)
+// The frame's texts (the annotations' labels) in their own font, large
+// enough to read across a classroom.
+FrameCanvas::FrameCanvas(QWidget *parent) : QWidget(parent), painter_(controlFont(frameTextFont)), pacer_(*this)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

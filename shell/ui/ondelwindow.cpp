@@ -6,6 +6,7 @@
 #include "framecanvas.h"
 #include "helpwindow.h"
 #include "keydispatcher.h"
+#include "lessonmenu.h"
 #include "picturearea.h"
 #include "twips.h"
 
@@ -242,6 +243,7 @@ void OndelWindow::buildMenu()
         menu_->addAction(withKey("ファイルを開く…", WindowCommand::OpenFile), this, &OndelWindow::choosePulseFile);
     menu_->addAction(withKey("ヘルプ", WindowCommand::Help), this, &OndelWindow::showHelp);
     menu_->addAction(QStringLiteral("このプログラムについて"), this, &OndelWindow::showAbout);
+    new LessonMenu(*program_, *menu_);
 }
 
 void OndelWindow::contextMenuEvent(QContextMenuEvent *event)

@@ -83,8 +83,9 @@ private slots:
     {
         QTest::addColumn<QString>("program");
         QTest::addColumn<QStringList>("entries");
-        const QStringList withFile{"全画面表示", "ファイルを開く…", "ヘルプ", "このプログラムについて"};
-        const QStringList withoutFile{"全画面表示", "ヘルプ", "このプログラムについて"};
+        const QStringList tools{"", "ストロボ", "ストロボの枚数", "ストロボの間隔", "注釈"};
+        const QStringList withFile = QStringList{"全画面表示", "ファイルを開く…", "ヘルプ", "このプログラムについて"} + tools;
+        const QStringList withoutFile = QStringList{"全画面表示", "ヘルプ", "このプログラムについて"} + tools;
         QTest::newRow("ondel8 loads files") << "ondel8" << withFile;
         QTest::newRow("ondel15 loads files") << "ondel15" << withFile;
         QTest::newRow("ondel10 draws its pulse") << "ondel10" << withoutFile;
