@@ -33,8 +33,8 @@ inline constexpr int dotRadius = 40;
 // and from each other. Labels keep outside the displacement the waves are
 // made for, a displacement of 1 (nominalReach), in twips.
 inline constexpr int labelWidth = 280;
-inline constexpr int labelHeight = 320;
-inline constexpr int labelGap = 40;
+inline constexpr int labelHeight = 300;
+inline constexpr int labelGap = 30;
 inline constexpr int nominalReach = 1000;
 
 // A pulse sample stored at index k stands at data position

@@ -41,7 +41,8 @@ const KeyBinding *keyFor(WindowCommand command);
 bool typesText(const KeyBinding &binding);
 
 // Whether the key does something in a window of this layout: its action is
-// bound to a control, or the window has what its command works on.
+// bound to a control or is a lesson tool (every program has those), or the
+// window has what its command works on.
 bool keyApplies(const KeyBinding &binding, const WindowLayout &layout);
 
 } // namespace ondel

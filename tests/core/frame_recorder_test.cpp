@@ -108,9 +108,9 @@ TEST(FrameRecorder, TheLessonToolsDrawTheirSessionsAsRecorded)
         const char *hash;
     };
     const Row rows[] = {
-        {"ondel5", "lessons/ondel5", "3dd093d2e50cb526"},
-        {"ondel8", "lessons/ondel8", "91bfbdade4de2b0a"},
-        {"ondel15", "lessons/ondel15", "f8f977be295feda1"},
+        {"ondel5", "lessons/ondel5", "c2bb14cab37fc451"},
+        {"ondel8", "lessons/ondel8", "66cdd0ddc3ca7a80"},
+        {"ondel15", "lessons/ondel15", "e68f753bb45d25b8"},
     };
     const SessionFolder folder;
     for (const Row &row : rows) {
