@@ -105,10 +105,10 @@ protected:
     virtual double tracedWindowY(std::int64_t time) const = 0;
 
 private:
-    ProgramDescription description_;
     // Before time 0 a clock that starts there has nothing to show.
     std::int64_t earliestTime() const;
 
+    ProgramDescription description_;
     WindowState state_;
     LessonTools lessons_;
     ControlInputs inputs_;

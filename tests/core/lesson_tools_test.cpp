@@ -27,14 +27,6 @@ using test_support::circlesOf;
 
 constexpr double particleRadius = geometry::particleRadius;
 
-std::unique_ptr<Demonstrator> ticked(const std::string &name, int ticks)
-{
-    auto program = makeProgram(name);
-    for (int k = 0; k < ticks; ++k)
-        program->nextFrame();
-    return program;
-}
-
 // The words of the last frame by label, each with the particle (maybe a
 // half) its label is centred on.
 std::multimap<std::string, double> wordsAtParticles(const Demonstrator &program)
@@ -240,7 +232,7 @@ TEST(Annotations, StandingWaveNodesAndAntinodesStayPut)
 
 TEST(Annotations, CrestsOfTheTravellingSineWaveLieHalfAWavelengthFromItsTroughs)
 {
-    auto program = ticked("ondel3", 0);
+    auto program = makeProgram("ondel3");
     program->perform(Action::ToggleAnnotations);
     for (int k = 0; k < 24; ++k) {
         program->nextFrame();
