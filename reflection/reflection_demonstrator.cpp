@@ -46,6 +46,7 @@ ProgramDescription reflectionProgram(ProgramIdentity identity, const ReflectionR
             .trace = pulseTraceConfig(false),
             .initial = {},
             .defaultFile = rules.defaultFile,
+            .lessons = pulse_frame::lessonDefaults,
             .engine = engineOf<ReflectionDemonstrator>(rules)};
 }
 
@@ -61,13 +62,23 @@ ReflectionDemonstrator::ReflectionDemonstrator(ProgramDescription description, c
 
 void ReflectionDemonstrator::drawFrame(DrawList &window)
 {
-    beginFrame(state(), clock(), pulse_frame::rowAxes, window);
+    startFrame(window);
     // Every tick, running or not: while stopped the same left-end sample is
     // overwritten, so the bar shows nothing until the animation runs again.
     if (rules_.source == IncidentSource::SlideBar)
         sliderSamples_.record(state().timeIndex, inputs().slideBar);
-    reflection_frame::drawMedium(state(), traceConfig(), wave_, wave_.endCondition(), rules_.smallReflectedRim, window,
-                                 picture(), frameReadings());
+    reflection_frame::drawEndLine(window, wave_.endCondition());
+    drawCurrentRows(window);
+    reflection_frame::drawYxCurves(state(), wave_, wave_.endCondition(), rules_.smallReflectedRim, window);
+}
+
+RowAxes ReflectionDemonstrator::rowAxes() const { return pulse_frame::rowAxes; }
+
+int ReflectionDemonstrator::particleCount() const { return reflection_frame::particleCount; }
+
+RowParticle ReflectionDemonstrator::particleAt(std::int64_t time, int particle) const
+{
+    return pulse_frame::particleAt(wave_, time, particle);
 }
 
 double ReflectionDemonstrator::tracedWindowY(std::int64_t time) const

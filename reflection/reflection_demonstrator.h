@@ -25,6 +25,9 @@ public:
 
 protected:
     void drawFrame(DrawList &window) override;
+    RowAxes rowAxes() const override;
+    int particleCount() const override;
+    RowParticle particleAt(std::int64_t time, int particle) const override;
     double tracedWindowY(std::int64_t time) const override;
 
 private:

@@ -13,11 +13,9 @@ void drawEndLine(DrawList &window, EndCondition end)
     window.line({50.0 * endPosition + 250, 100}, {50.0 * endPosition + 350, 6200}, colour);
 }
 
-void drawMedium(WindowState &state, const TraceConfig &trace, const PulseWave &wave, EndCondition end,
-                Rgb smallReflectedRim, DrawList &window, DrawList &picture, std::vector<ParticleReading> &readings)
+void drawYxCurves(const WindowState &state, const PulseWave &wave, EndCondition end, Rgb smallReflectedRim,
+                  DrawList &window)
 {
-    drawEndLine(window, end);
-    pulse_frame::drawParticles(state, trace, wave, particleCount, window, picture, readings);
     const bool reflecting = end != EndCondition::NonReflecting;
     pulse_frame::drawYxCurves(state, wave, window, pulse_frame::CurveEnd{endPosition, reflecting, smallReflectedRim});
 }

@@ -6,13 +6,11 @@
 #include "shell/draw_list.h"
 #include "shell/geometry.h"
 #include "shell/pulse_wave.h"
-#include "shell/readings.h"
 #include "shell/state.h"
-#include "shell/yt_trace.h"
 
-// What the reflection programs draw after the axes: the line marking the end
-// of the medium, the nine particles up to it, and the y-x curves whose
-// reflected and sum parts stop at the end.
+// What the reflection programs draw besides the rows: the line marking the
+// end of the medium, and the y-x curves whose reflected and sum parts stop
+// at the end.
 namespace ondel::reflection_frame {
 
 // Particles 1..9: the end at data position 180 is particle 9's rest place.
@@ -23,10 +21,10 @@ inline constexpr int particleCount = endPosition / geometry::dataPositionsPerPar
 // for a non-reflecting one.
 void drawEndLine(DrawList &window, EndCondition end);
 
-// End line, particles (with the trace point) and y-x curves. Beyond the end
-// the reflected curve shrinks to small dots on the axis with a
-// `smallReflectedRim` rim; so does the sum, unless the end reflects nothing.
-void drawMedium(WindowState &state, const TraceConfig &trace, const PulseWave &wave, EndCondition end,
-                Rgb smallReflectedRim, DrawList &window, DrawList &picture, std::vector<ParticleReading> &readings);
+// The y-x curves. Beyond the end the reflected curve shrinks to small dots
+// on the axis with a `smallReflectedRim` rim; so does the sum, unless the
+// end reflects nothing.
+void drawYxCurves(const WindowState &state, const PulseWave &wave, EndCondition end, Rgb smallReflectedRim,
+                  DrawList &window);
 
 } // namespace ondel::reflection_frame

@@ -21,3 +21,5 @@ shot ondel3a ondel3a wait:1 Command3
 shot ondel5 ondel5 Command6 Command8 wait:3 Command3
 shot ondel15 ondel15 Command1 Command2 Command8 Command9 wait:5 Command3
 shot ondel15 ondel15-antiphase Command1 Command2 Command8 Command6 Command9 wait:5 Command3
+shot ondel9 strobe Command1 Command7 Command7 Command7 key:s Command9 wait:2.1 Command3
+shot ondel3a annotations Command6 key:a Command2 wait:4 Command3

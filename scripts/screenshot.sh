@@ -4,7 +4,8 @@
 # with the mouse), waits, and saves a screenshot of the program's window.
 #   scripts/screenshot.sh BUILD_DIR PROGRAM OUT.png [STEP ...]
 # A STEP is a control name to click (Command1, Option3, ...), "wait:SECONDS",
-# "type:TEXT" (types into the focused text box, replacing its text), or
+# "type:TEXT" (types into the focused text box, replacing its text),
+# "key:KEY" (presses a key, xdotool's name: "s", "a"), or
 # "drag:CONTROL:DY[:DY...]" (presses the mouse on the control's centre, moves
 # it DY pixels down, negative up, for each DY in turn, each over a quarter
 # of a second, and lets go; a DY of 0 holds still that long).
@@ -24,6 +25,7 @@ sleep 0.5
 for step in "$@"; do
   case "$step" in
     wait:*) sleep "${step#wait:}" ;;
+    key:*) xdotool key --window "$window" "${step#key:}" ;;
     type:*) xdotool key --window "$window" ctrl+a; xdotool type --window "$window" "${step#type:}" ;;
     drag:*)
       drag=${step#drag:}

@@ -24,11 +24,16 @@ enum class Action {
     ToggleStandingWave, // 定常波: the standing wave instead of the travelling one
     TogglePhase,        // 同相逆相: the second speaker in or out of phase
     FlipRearFaces,      // スピーカ向き: what the speakers' rear faces emit
+    // The lesson tools, from a key or a menu: no control is bound to them.
+    ToggleStrobe,       // ストロボ: earlier exposures of the rows on/off
+    ToggleAnnotations,  // 注釈: the textbook's words on the wave on/off
     // Controls that carry a value instead of a click.
     Speed,              // the timer interval in ms (a scroll bar)
     SlideBar,           // the hand-drawn pulse's height (a scroll bar)
     PulseFileName,      // the pulse data file's base name (a text box)
     Separation,         // the speakers' separation in data positions (a text box)
+    StrobeCount,        // the strobe's exposures (a menu choice)
+    StrobeSpacing,      // ticks between two exposures (a menu choice)
 };
 
 } // namespace ondel

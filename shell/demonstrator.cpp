@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "demonstrator.h"
 
+#include "annotations.h"
 #include "geometry.h"
 #include "handlers.h"
 #include "readings_table.h"
+#include "strobe.h"
+
+#include <limits>
 
 namespace ondel {
 
-Demonstrator::Demonstrator(ProgramDescription description) : description_(std::move(description))
+Demonstrator::Demonstrator(ProgramDescription description)
+    : description_(std::move(description)), lessons_(description_.lessons)
 {
     state_.transverseShown = description_.initial.transverseShown;
     state_.yxMode = description_.initial.yxMode;
@@ -38,6 +43,8 @@ Demonstrator::Demonstrator(ProgramDescription description) : description_(std::m
     onAction(Action::RowsOverlaid, [&s] { showRowsOverlaid(s); });
     onAction(Action::TraceGreen, [&s] { traceParticle(s, 1); });
     onAction(Action::TraceRed, [&s] { traceParticle(s, 6); });
+    onAction(Action::ToggleStrobe, [this] { lessons_.strobe = !lessons_.strobe; });
+    onAction(Action::ToggleAnnotations, [this] { lessons_.annotations = !lessons_.annotations; });
 }
 
 void Demonstrator::onAction(Action action, std::function<void()> handler)
@@ -60,6 +67,10 @@ void Demonstrator::setValue(Action action, int value)
         setSpeed(state_, value);
     else if (action == Action::SlideBar)
         inputs_.slideBar = value;
+    else if (action == Action::StrobeCount)
+        chooseStrobeCount(lessons_, value);
+    else if (action == Action::StrobeSpacing)
+        chooseStrobeSpacing(lessons_, value);
 }
 
 void Demonstrator::setText(Action action, std::string text)
@@ -95,6 +106,31 @@ void Demonstrator::nextFrame()
         if (traceReadings_.size() > static_cast<std::size_t>(trace.columnCount))
             traceReadings_.pop_front();
     }
+    if (lessons_.annotations) {
+        const Annotator annotator({rowAxes(), particleCount(), [this](std::int64_t t, int i) { return particleAt(t, i); }},
+                                  description_.lessons.envelopePeriod, earliestTime());
+        annotator.draw(state_, frame_);
+    }
+}
+
+std::int64_t Demonstrator::earliestTime() const
+{
+    return clock().timeLimit ? 0 : std::numeric_limits<std::int64_t>::min();
+}
+
+void Demonstrator::startFrame(DrawList &window)
+{
+    beginFrame(state_, clock(), rowAxes(), window);
+    if (lessons_.strobe)
+        Strobe(lessons_, earliestTime())
+            .draw(state_, rowAxes(), particleCount(), [this](std::int64_t t, int i) { return particleAt(t, i); }, window);
+}
+
+void Demonstrator::drawCurrentRows(DrawList &window)
+{
+    const std::int64_t now = state_.timeIndex;
+    drawRows(state_, traceConfig(), rowAxes(), particleCount(), [&](int i) { return particleAt(now, i); }, window,
+             picture_, particleReadings_);
 }
 
 } // namespace ondel

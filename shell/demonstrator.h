@@ -4,6 +4,8 @@
 #include "actions.h"
 #include "description.h"
 #include "draw_list.h"
+#include "lesson_tools.h"
+#include "particle_rows.h"
 #include "readings.h"
 #include "saved_file.h"
 
@@ -40,6 +42,8 @@ public:
     WindowState &state() { return state_; }
     const WindowState &state() const { return state_; }
     const ControlInputs &inputs() const { return inputs_; }
+    // The strobe and the annotations: off when the program starts.
+    const LessonTools &lessonTools() const { return lessons_; }
     // Where "実行/再実行" looks for a file that is not in the working folder.
     void setDataFolders(std::vector<std::string> folders) { dataFolders_ = std::move(folders); }
     const std::vector<std::string> &dataFolders() const { return dataFolders_; }
@@ -47,7 +51,8 @@ public:
     // A click on a control bound to `action`. False for an action this
     // program has nothing for (Action::None, for instance).
     bool perform(Action action);
-    // A scroll bar's new value, a text box's new text.
+    // A scroll bar's new value, a text box's new text, a menu's choice of
+    // the strobe's count or spacing.
     void setValue(Action action, int value);
     void setText(Action action, std::string text);
 
@@ -75,7 +80,8 @@ public:
     const std::deque<TraceReading> &traceReadings() const { return traceReadings_; }
 
     // One timer tick: time moves on by the run step and the whole window
-    // frame is drawn anew, with the point it owes the y-t picture.
+    // frame is drawn anew, with the point it owes the y-t picture, and the
+    // lesson tools that are on.
     void nextFrame();
     const DrawList &frame() const { return frame_; }
 
@@ -94,17 +100,32 @@ protected:
     void report(std::string message) { message_ = std::move(message); }
     void showPulseFileName(std::string name) { inputs_.pulseFileName = std::move(name); }
     DrawList &picture() { return picture_; }
-    // Where a frame leaves its particles' readings.
-    std::vector<ParticleReading> &frameReadings() { return particleReadings_; }
 
-    // Draws one frame into `window` (clear first).
+    // Draws one frame into `window`: startFrame(), the family's pieces,
+    // drawCurrentRows() among them.
     virtual void drawFrame(DrawList &window) = 0;
+    // The family's rows: their axes, how many particles, and particle i as
+    // it stands at any time, computed from time alone and without side
+    // effects (the strobe and the annotations look at earlier times).
+    virtual RowAxes rowAxes() const = 0;
+    virtual int particleCount() const = 0;
+    virtual RowParticle particleAt(std::int64_t time, int particle) const = 0;
+
+    // How every frame starts: clear, time moves on, the axes, and under
+    // everything else the strobe's exposures when it is on.
+    void startFrame(DrawList &window);
+    // The particles of the rows shown at the current time, with the trace point.
+    void drawCurrentRows(DrawList &window);
     // Window y of the traced particle at time t, for seeding the trace.
     virtual double tracedWindowY(std::int64_t time) const = 0;
 
 private:
+    // Before time 0 a clock that starts there has nothing to show.
+    std::int64_t earliestTime() const;
+
     ProgramDescription description_;
     WindowState state_;
+    LessonTools lessons_;
     ControlInputs inputs_;
     std::vector<std::string> dataFolders_;
     DrawList frame_;

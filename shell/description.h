@@ -3,6 +3,7 @@
 
 #include "clock.h"
 #include "layout.h"
+#include "lesson_tools.h"
 #include "state.h"
 #include "yt_trace.h"
 
@@ -50,6 +51,7 @@ struct ProgramDescription {
     TraceConfig trace;
     InitialState initial;
     std::string defaultFile; // base name of the pulse data file; empty: none
+    LessonDefaults lessons;
     Engine engine;
 };
 

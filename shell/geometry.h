@@ -21,12 +21,21 @@ inline constexpr int curvePositions = 300;
 // Window x, in twips, of data position 0 (particle 0's rest place, where the
 // axes start), of particle i and of data position j.
 inline constexpr int rowLeft = 200;
-inline double particleX(int particle) { return rowLeft + 1000.0 * particle; }
+inline double particleX(double particle) { return rowLeft + 1000.0 * particle; }
 inline double dataX(int position) { return rowLeft + 50.0 * position; }
 
 // Radii in twips: a particle, and a dot of the y-x curves.
 inline constexpr int particleRadius = 300;
 inline constexpr int dotRadius = 40;
+
+// The annotations' labels: one full-width character of the label font, its
+// box with room for the line's leading, and the gap they keep from a row
+// and from each other. Labels keep outside the displacement the waves are
+// made for, a displacement of 1 (nominalReach), in twips.
+inline constexpr int labelWidth = 280;
+inline constexpr int labelHeight = 300;
+inline constexpr int labelGap = 30;
+inline constexpr int nominalReach = 1000;
 
 // A pulse sample stored at index k stands at data position
 // x = t + entryLead - k at tick t, so it reaches the row's left end

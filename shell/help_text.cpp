@@ -34,6 +34,11 @@ const ActionHelp actionHelp[] = {
     {Action::SlideBar, "スライドバー", "上下に動かして、送り出すパルスの高さを手で描く。"},
     {Action::PulseFileName, "ファイル名の欄", "読み込むパルスファイルの名前（\".csv\" は付けない）。"},
     {Action::Separation, "間隔の欄", "2つのスピーカーの間隔。"},
+    {Action::ToggleStrobe, "ストロボ",
+     "少し前の時刻の粒子を、古いものほど薄い色で重ねて描く／消す（枚数と間隔はメニューで選ぶ）。"},
+    {Action::ToggleAnnotations, "注釈", "山・谷、密・疎、腹・節を列の下に書き入れる／消す。"},
+    {Action::StrobeCount, "ストロボの枚数", "重ねて描く少し前の時刻の数。"},
+    {Action::StrobeSpacing, "ストロボの間隔", "重ねて描く時刻の間隔（コマ数）。"},
 };
 
 const ActionHelp *helpFor(Action action)
@@ -52,7 +57,8 @@ std::string controlTitle(const ControlSpec &control)
     return help ? std::string(help->title) : control.caption;
 }
 
-// A key that clicks an action is named by the caption of the program's control.
+// A key that clicks an action is named by the caption of the program's
+// control, a lesson tool's key (no control) by the tool.
 std::string keyLine(const KeyBinding &binding, const WindowLayout &layout)
 {
     const std::string key(binding.name);
@@ -60,7 +66,8 @@ std::string keyLine(const KeyBinding &binding, const WindowLayout &layout)
         const auto &controls = layout.controls;
         const auto control = std::find_if(controls.begin(), controls.end(),
                                           [&](const ControlSpec &c) { return c.action == *action; });
-        return key + ": " + controlTitle(*control) + " — " + std::string(actionDescription(*action));
+        const std::string title = control != controls.end() ? controlTitle(*control) : std::string(helpFor(*action)->title);
+        return key + ": " + title + " — " + std::string(actionDescription(*action));
     }
     return key + ": " + std::string(commandDescription(std::get<WindowCommand>(binding.target)));
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keys.h"
 
+#include "lesson_tools.h"
+
 #include <algorithm>
 
 namespace ondel {
@@ -9,7 +11,6 @@ const std::vector<KeyBinding> &keyBindings()
 {
     using C = WindowCommand;
     using A = Action;
-    // S and A are kept free for tools still to come.
     static const std::vector<KeyBinding> bindings{
         {"Page Down", A::StopOrStep},
         {"Page Up", A::Resume},
@@ -18,6 +19,8 @@ const std::vector<KeyBinding> &keyBindings()
         {"T", A::ToggleTrace},
         {"1", A::ToggleTransverse},
         {"2", A::ToggleLongitudinal},
+        {"S", A::ToggleStrobe},
+        {"A", A::ToggleAnnotations},
         {"+", C::Faster},
         {"-", C::Slower},
         {"F1", C::Help},
@@ -69,7 +72,7 @@ bool keyApplies(const KeyBinding &binding, const WindowLayout &layout, Edition e
     if (!keyServes(binding, edition))
         return false;
     if (const auto *action = std::get_if<Action>(&binding.target))
-        return bindsAction(layout, *action);
+        return isLessonTool(*action) || bindsAction(layout, *action);
     switch (std::get<WindowCommand>(binding.target)) {
     case WindowCommand::OpenFile:
         return bindsAction(layout, Action::LoadPulse);

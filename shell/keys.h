@@ -56,8 +56,8 @@ bool typesText(const KeyBinding &binding);
 bool keyServes(const KeyBinding &binding, Edition edition);
 
 // Whether the key does something in a window of this layout in the edition:
-// it serves there, and its action is bound to a control or the window has
-// what its command works on.
+// it serves there, and its action is bound to a control or is a lesson tool
+// (every program has those), or the window has what its command works on.
 bool keyApplies(const KeyBinding &binding, const WindowLayout &layout, Edition edition);
 
 } // namespace ondel

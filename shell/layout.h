@@ -62,6 +62,8 @@ bool bindsAction(const WindowLayout &layout, Action action);
 
 inline constexpr const char *windowCaption = "ondel_nami";
 inline constexpr const char *controlFontFamily = "ＭＳ Ｐゴシック";
+// The font of the texts in the window's frame (the annotations' labels).
+inline constexpr FontSpec frameTextFont{14, 700};
 
 // The common controls of the pulse, reflection and speaker programs, with
 // Frame1 at (frame1Left, frame1Top) and the speed bar starting at

@@ -30,28 +30,37 @@ void beginFrame(WindowState &state, const Clock &clock, const RowAxes &axes, Dra
     drawAxes(axes, window);
 }
 
+double longitudinalRowY(const WindowState &state, const RowAxes &axes)
+{
+    return state.longitudinalSeparate ? axes.longitudinalY : axes.transverseY;
+}
+
+void drawParticleCircles(const WindowState &state, const RowAxes &axes, const RowParticle &p, DrawList &window)
+{
+    if (state.transverseShown) {
+        const auto [fill, rim] = p.transverseColours;
+        window.circle(p.transverse, geometry::particleRadius, fill, rim);
+        if (p.secondTransverseY)
+            window.circle({p.transverse.x, *p.secondTransverseY}, geometry::particleRadius, fill, rim);
+    }
+    if (state.longitudinalShown && p.longitudinalColours) {
+        const auto [fill, rim] = *p.longitudinalColours;
+        window.circle({p.longitudinalX, longitudinalRowY(state, axes)}, geometry::particleRadius, fill, rim);
+    }
+}
+
 void drawRows(WindowState &state, const TraceConfig &trace, const RowAxes &axes, int count,
               const ParticleOf &particleOf, DrawList &window, DrawList &picture,
               std::vector<ParticleReading> &readings)
 {
-    const double longitudinalRowY = state.longitudinalSeparate ? axes.longitudinalY : axes.transverseY;
     readings.clear();
     for (int i = 1; i <= count; ++i) {
         const RowParticle p = particleOf(i);
         readings.push_back({state.timeIndex, i, (axes.transverseY - p.transverse.y) / twipsPerSpacing,
                             (p.longitudinalX - p.transverse.x) / twipsPerSpacing});
-        if (state.transverseShown) {
-            const auto [fill, rim] = p.transverseColours;
-            window.circle(p.transverse, geometry::particleRadius, fill, rim);
-            if (p.secondTransverseY)
-                window.circle({p.transverse.x, *p.secondTransverseY}, geometry::particleRadius, fill, rim);
-            if (p.traceable && tracePointDue(state, i))
-                addTracePoint(state, trace, p.transverse.y, picture);
-        }
-        if (state.longitudinalShown && p.longitudinalColours) {
-            const auto [fill, rim] = *p.longitudinalColours;
-            window.circle({p.longitudinalX, longitudinalRowY}, geometry::particleRadius, fill, rim);
-        }
+        drawParticleCircles(state, axes, p, window);
+        if (state.transverseShown && p.traceable && tracePointDue(state, i))
+            addTracePoint(state, trace, p.transverse.y, picture);
     }
 }
 

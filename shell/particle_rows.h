@@ -42,11 +42,21 @@ struct RowParticle {
 };
 
 using ParticleOf = std::function<RowParticle(int particle)>;
+// Particle i at any time, computed from time alone and without side
+// effects, so that earlier times can be drawn and measured.
+using ParticleAt = std::function<RowParticle(std::int64_t time, int particle)>;
+
+// Window y of the longitudinal row: its own axis, or the transverse one.
+double longitudinalRowY(const WindowState &state, const RowAxes &axes);
 
 // How every frame starts: clear, time moves on by runStep (wrapping as the
 // program's clock does), line width 4, the two axes and the upright through
 // particle 1, black.
 void beginFrame(WindowState &state, const Clock &clock, const RowAxes &axes, DrawList &window);
+
+// The circles of one particle in the rows shown, transverse then
+// longitudinal, in the particle's colours.
+void drawParticleCircles(const WindowState &state, const RowAxes &axes, const RowParticle &particle, DrawList &window);
 
 // Particles 1..count of the rows shown, each transverse then longitudinal,
 // and the trace point when the traced particle is drawn. `readings` gets

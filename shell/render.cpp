@@ -36,20 +36,16 @@ double tracedTransverseY(const WindowState &state, const PulseWave &wave, std::i
     return transverseY(wave.displacement(static_cast<int>(time), position));
 }
 
-void drawParticles(WindowState &state, const TraceConfig &trace, const PulseWave &wave, int count,
-                   DrawList &window, DrawList &picture, std::vector<ParticleReading> &readings)
+RowParticle particleAt(const PulseWave &wave, std::int64_t time, int i)
 {
-    const int t = static_cast<int>(state.timeIndex);
-    drawRows(state, trace, rowAxes, count, [&](int i) {
-        const double x = geometry::particleX(i);
-        const float d = wave.displacement(t, geometry::dataPositionsPerParticle * i);
-        const float y = transverseY(d);
-        const float xL = single(x + 500.0f * d / 2.0f);
-        return RowParticle{.transverse = {x, y},
-                           .transverseColours = transverseColours(i),
-                           .longitudinalX = xL,
-                           .longitudinalColours = longitudinalColours(i)};
-    }, window, picture, readings);
+    const double x = geometry::particleX(i);
+    const float d = wave.displacement(static_cast<int>(time), geometry::dataPositionsPerParticle * i);
+    const float y = transverseY(d);
+    const float xL = single(x + 500.0f * d / 2.0f);
+    return RowParticle{.transverse = {x, y},
+                       .transverseColours = transverseColours(i),
+                       .longitudinalX = xL,
+                       .longitudinalColours = longitudinalColours(i)};
 }
 
 void drawYxCurves(const WindowState &state, const PulseWave &wave, DrawList &window, const std::optional<CurveEnd> &end)

@@ -2,9 +2,9 @@
 #pragma once
 
 #include "draw_list.h"
+#include "lesson_tools.h"
 #include "particle_rows.h"
 #include "pulse_wave.h"
-#include "readings.h"
 #include "state.h"
 #include "yt_trace.h"
 
@@ -18,6 +18,10 @@ namespace ondel::pulse_frame {
 
 inline constexpr RowAxes rowAxes{3000, 5000, 15500};
 
+// A pulse moves one data position a tick: 40 ticks between exposures show
+// it two particles on each time, clear of the one before.
+inline constexpr LessonDefaults lessonDefaults{.strobeCount = 4, .strobeSpacing = 40, .envelopePeriod = 0};
+
 // Window y of a displacement in the transverse row, in single precision.
 inline float transverseY(float displacement) { return 3000.0f - 1000.0f * displacement; }
 
@@ -29,10 +33,8 @@ ParticleColours longitudinalColours(int particle);
 // seeding the y-t trace.
 double tracedTransverseY(const WindowState &state, const PulseWave &wave, std::int64_t time);
 
-// Particles 1..count at time timeIndex, and the trace point when the traced
-// particle is drawn.
-void drawParticles(WindowState &state, const TraceConfig &trace, const PulseWave &wave, int count,
-                   DrawList &window, DrawList &picture, std::vector<ParticleReading> &readings);
+// Particle i of both rows at `time`.
+RowParticle particleAt(const PulseWave &wave, std::int64_t time, int particle);
 
 // Where the medium ends for the y-x curves: beyond `position` the reflected
 // and sum curves shrink to small dots on the axis.

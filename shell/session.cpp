@@ -2,6 +2,7 @@
 #include "session.h"
 
 #include "frame_text.h"
+#include "keys.h"
 
 #include <charconv>
 
@@ -65,6 +66,22 @@ std::variant<SessionScript, std::string> parseLine(std::string_view line)
             events.push_back({SessionEvent::Kind::Set, control, std::to_string(value), 0});
         return events;
     }
+    if (command == "key") {
+        const std::size_t start = line.find_first_not_of(' ');
+        if (start == std::string_view::npos)
+            return std::string("key takes a key's name");
+        return SessionScript{{SessionEvent::Kind::Key, std::string(line.substr(start)), {}, 0}};
+    }
+    if (command == "strobe") {
+        const std::string_view count = nextWord(line);
+        const std::string_view spacing = nextWord(line);
+        int n = 0;
+        int s = 0;
+        if (!wholeNumber(count, n) || !wholeNumber(spacing, s) || !line.empty())
+            return std::string("strobe takes a count and a spacing");
+        return SessionScript{{SessionEvent::Kind::StrobeCount, {}, std::string(count), 0},
+                             {SessionEvent::Kind::StrobeSpacing, {}, std::string(spacing), 0}};
+    }
     return "unknown command " + std::string(command);
 }
 
@@ -104,9 +121,28 @@ bool clickControl(Demonstrator &program, std::string_view control)
 
 bool deliver(Demonstrator &program, const SessionEvent &event)
 {
-    if (event.kind == SessionEvent::Kind::Tick) {
+    int value = 0;
+    switch (event.kind) {
+    case SessionEvent::Kind::Tick:
         program.nextFrame();
         return true;
+    case SessionEvent::Kind::Key: {
+        const KeyBinding *key = findKey(event.control);
+        const auto *action = key ? std::get_if<Action>(&key->target) : nullptr;
+        if (action)
+            program.perform(*action);
+        return action != nullptr;
+    }
+    case SessionEvent::Kind::StrobeCount:
+    case SessionEvent::Kind::StrobeSpacing:
+        if (!wholeNumber(event.value, value))
+            return false;
+        program.setValue(event.kind == SessionEvent::Kind::StrobeCount ? Action::StrobeCount : Action::StrobeSpacing,
+                         value);
+        return true;
+    case SessionEvent::Kind::Click:
+    case SessionEvent::Kind::Set:
+        break;
     }
     const ControlSpec *control = program.layout().find(event.control);
     if (!control)
@@ -115,7 +151,6 @@ bool deliver(Demonstrator &program, const SessionEvent &event)
         program.perform(control->action); // a label's click reaches nothing
         return true;
     }
-    int value = 0;
     switch (control->kind) {
     case ControlKind::TextBox:
         program.setText(control->action, event.value);
@@ -148,6 +183,15 @@ bool replaySession(Demonstrator &program, const SessionScript &script,
                 break;
             case SessionEvent::Kind::Set:
                 text += "set " + event.control + ' ' + event.value + '\n';
+                break;
+            case SessionEvent::Kind::Key:
+                text += "key " + event.control + '\n';
+                break;
+            case SessionEvent::Kind::StrobeCount:
+                text += "strobe count " + event.value + '\n';
+                break;
+            case SessionEvent::Kind::StrobeSpacing:
+                text += "strobe spacing " + event.value + '\n';
                 break;
             }
             if (!deliver(program, event))

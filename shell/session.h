@@ -19,13 +19,15 @@
 //   set Text1 pulse160a   a text box's text (the rest of the line, maybe empty)
 //   sweep HScroll1 1 200  the scroll bar through every value from 1 to 200
 //   tick 300              so many timer ticks
+//   key S                 a key of the core's table that clicks an action
+//   strobe 6 20           the strobe's menus: 6 exposures, 20 ticks apart
 namespace ondel {
 
 struct SessionEvent {
-    enum class Kind { Click, Set, Tick };
+    enum class Kind { Click, Set, Tick, Key, StrobeCount, StrobeSpacing };
     Kind kind = Kind::Tick;
-    std::string control;
-    std::string value; // Set: the text, or the scroll bar's value as text
+    std::string control; // Key: the key's name
+    std::string value; // Set: the text, or the scroll bar's value as text; the strobe's choice
     int ticks = 0;     // Tick
 };
 
@@ -40,7 +42,8 @@ std::variant<SessionScript, std::string> parseSession(std::string_view text);
 bool clickControl(Demonstrator &program, std::string_view control);
 
 // Delivers one event as the window would: by the kind of the named control
-// in the program's layout. False for a control the layout does not have.
+// in the program's layout. False for a control the layout does not have,
+// and for a key that is not in the table or gives the window a command.
 bool deliver(Demonstrator &program, const SessionEvent &event);
 
 // Replays `script` on `program` and hands the canonical text of everything

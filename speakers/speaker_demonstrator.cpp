@@ -3,6 +3,7 @@
 
 #include "speaker_frame.h"
 
+#include "shell/geometry.h"
 #include "shell/render.h"
 
 namespace ondel {
@@ -10,6 +11,11 @@ namespace ondel {
 namespace {
 
 constexpr const char *defaultFile = "ren80";
+
+// The tone of ren80 repeats every 140 ticks; an eighth of it between
+// exposures, and its period for the envelope that shows 腹 and 節.
+constexpr int tonePeriod = 140;
+constexpr LessonDefaults lessonDefaults{.strobeCount = 4, .strobeSpacing = 18, .envelopePeriod = tonePeriod};
 
 WindowLayout speakerLayout(const Clock &clock)
 {
@@ -36,6 +42,7 @@ ProgramDescription speakerProgram(ProgramIdentity identity)
             .trace = pulseTraceConfig(false),
             .initial = {},
             .defaultFile = defaultFile,
+            .lessons = lessonDefaults,
             .engine = engineOf<SpeakerDemonstrator>()};
 }
 
@@ -49,10 +56,19 @@ SpeakerDemonstrator::SpeakerDemonstrator(ProgramDescription description)
 
 void SpeakerDemonstrator::drawFrame(DrawList &window)
 {
-    beginFrame(state(), clock(), pulse_frame::rowAxes, window);
+    startFrame(window);
     speaker_frame::drawMidpointMarkers(speakers_.speaker2Position, window);
-    speaker_frame::drawParticles(state(), traceConfig(), wave_, speakers_, window, picture(), frameReadings());
+    drawCurrentRows(window);
     pulse_frame::drawYxCurves(state(), wave_, window);
+}
+
+RowAxes SpeakerDemonstrator::rowAxes() const { return pulse_frame::rowAxes; }
+
+int SpeakerDemonstrator::particleCount() const { return geometry::fullRowParticles; }
+
+RowParticle SpeakerDemonstrator::particleAt(std::int64_t time, int particle) const
+{
+    return speaker_frame::particleAt(wave_, speakers_, time, particle);
 }
 
 double SpeakerDemonstrator::tracedWindowY(std::int64_t time) const

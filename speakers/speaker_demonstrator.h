@@ -22,6 +22,9 @@ public:
 
 protected:
     void drawFrame(DrawList &window) override;
+    RowAxes rowAxes() const override;
+    int particleCount() const override;
+    RowParticle particleAt(std::int64_t time, int particle) const override;
     // The separation is taken over before the file is read, so it holds
     // even when the file cannot be loaded.
     void beforeLoad() override { applySeparation(speakers_, inputs().separation); }

@@ -50,36 +50,31 @@ void drawMidpointMarkers(double speaker2Position, DrawList &window)
     window.line({x, 4800}, {x, 5200});
 }
 
-void drawParticles(WindowState &state, const TraceConfig &trace, const SpeakerWave &wave,
-                   const SpeakerSettings &speakers, DrawList &window, DrawList &picture,
-                   std::vector<ParticleReading> &readings)
+RowParticle particleAt(const SpeakerWave &wave, const SpeakerSettings &speakers, std::int64_t time, int i)
 {
-    const int t = static_cast<int>(state.timeIndex);
-    drawRows(state, trace, pulse_frame::rowAxes, geometry::fullRowParticles, [&](int i) {
-        const double x = geometry::particleX(i);
-        const float s = wave.displacement(t, geometry::dataPositionsPerParticle * i);
-        const float y = pulse_frame::transverseY(s);
-        const float xL = single(x + 250.0f * s);
-        const SpeakerAt speaker = speakerAt(i, speakers);
-        if (speaker == SpeakerAt::None) {
-            const bool marked = speakers.rearSign == -1 && speakerNeighbour(i, speakers);
-            const ParticleColours longitudinal{colour::cyan, marked ? colour::yellow : colour::black};
-            return RowParticle{.transverse = {x, y},
-                               .transverseColours = {colour::black, colour::black},
-                               .longitudinalX = xL,
-                               .longitudinalColours = longitudinal};
-        }
-        const Rgb c = speakerColour(speaker);
-        const auto longitudinal = speakers.rearSign == 1 ? std::optional(ParticleColours{c, c}) : std::nullopt;
-        const float rearY =
-            pulse_frame::transverseY(wave.displacement(t, geometry::dataPositionsPerParticle * i - 1));
+    const int t = static_cast<int>(time);
+    const double x = geometry::particleX(i);
+    const float s = wave.displacement(t, geometry::dataPositionsPerParticle * i);
+    const float y = pulse_frame::transverseY(s);
+    const float xL = single(x + 250.0f * s);
+    const SpeakerAt speaker = speakerAt(i, speakers);
+    if (speaker == SpeakerAt::None) {
+        const bool marked = speakers.rearSign == -1 && speakerNeighbour(i, speakers);
+        const ParticleColours longitudinal{colour::cyan, marked ? colour::yellow : colour::black};
         return RowParticle{.transverse = {x, y},
-                           .transverseColours = {c, c},
-                           .secondTransverseY = rearY,
+                           .transverseColours = {colour::black, colour::black},
                            .longitudinalX = xL,
-                           .longitudinalColours = longitudinal,
-                           .traceable = false};
-    }, window, picture, readings);
+                           .longitudinalColours = longitudinal};
+    }
+    const Rgb c = speakerColour(speaker);
+    const auto longitudinal = speakers.rearSign == 1 ? std::optional(ParticleColours{c, c}) : std::nullopt;
+    const float rearY = pulse_frame::transverseY(wave.displacement(t, geometry::dataPositionsPerParticle * i - 1));
+    return RowParticle{.transverse = {x, y},
+                       .transverseColours = {c, c},
+                       .secondTransverseY = rearY,
+                       .longitudinalX = xL,
+                       .longitudinalColours = longitudinal,
+                       .traceable = false};
 }
 
 } // namespace ondel::speaker_frame

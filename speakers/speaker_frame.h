@@ -5,9 +5,7 @@
 #include "speaker_wave.h"
 
 #include "shell/draw_list.h"
-#include "shell/readings.h"
-#include "shell/state.h"
-#include "shell/yt_trace.h"
+#include "shell/particle_rows.h"
 
 // The parts of the two-speaker frame that differ from the other pulse
 // programs: the marks at the midpoint between the speakers and the particle
@@ -22,14 +20,12 @@ inline constexpr double farthestVisibleX = 1e6;
 // Short black uprights through the transverse and the longitudinal axis.
 void drawMidpointMarkers(double speaker2Position, DrawList &window);
 
-// Particles 1..15. A speaker particle shows, in the transverse row, the
+// Particle i of both rows at `time`. A speaker particle shows, in the transverse row, the
 // medium on its two faces (at its data position and one to the -x side):
 // the second speaker's magenta, the first's green. In the longitudinal row a
 // speaker particle is drawn only while the rear faces are not inverted; when
 // they are, its neighbours get yellow rims. Only ordinary particles feed the
 // y-t trace.
-void drawParticles(WindowState &state, const TraceConfig &trace, const SpeakerWave &wave,
-                   const SpeakerSettings &speakers, DrawList &window, DrawList &picture,
-                   std::vector<ParticleReading> &readings);
+RowParticle particleAt(const SpeakerWave &wave, const SpeakerSettings &speakers, std::int64_t time, int particle);
 
 } // namespace ondel::speaker_frame

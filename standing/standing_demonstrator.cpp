@@ -4,6 +4,8 @@
 #include "shell/geometry.h"
 #include "shell/particle_rows.h"
 
+#include <algorithm>
+
 namespace ondel {
 
 namespace {
@@ -23,6 +25,14 @@ TraceConfig standingTraceConfig(const StandingRules &rules)
             .offset = -600,
             .redMarkerFill = colour::red,
             .redMarkerRim = colour::red};
+}
+
+// An eighth of a period between exposures; the envelope over one period.
+LessonDefaults standingLessons(const StandingWave &wave)
+{
+    constexpr int exposuresPerPeriod = 8;
+    const int period = wave.periodTicks();
+    return {.strobeCount = 4, .strobeSpacing = std::max(1, period / exposuresPerPeriod), .envelopePeriod = period};
 }
 
 double transverseY(double sine) { return transverseAxisY - 1000 * sine; }
@@ -67,6 +77,7 @@ ProgramDescription standingProgram(ProgramIdentity identity, const StandingRules
             .trace = standingTraceConfig(rules),
             .initial = {.transverseShown = true, .yxMode = CurveMode::Off},
             .defaultFile = {},
+            .lessons = standingLessons(StandingWave(rules.timeDivisor, rules.particlePhase)),
             .engine = engineOf<StandingDemonstrator>(rules)};
 }
 
@@ -83,9 +94,9 @@ double StandingDemonstrator::shown(double forward, double backward) const
 
 void StandingDemonstrator::drawFrame(DrawList &window)
 {
-    beginFrame(state(), clock(), rowAxes(), window);
+    startFrame(window);
     drawDirectionArrows(window);
-    drawParticles(window);
+    drawCurrentRows(window);
     drawYxCurve(window);
 }
 
@@ -105,18 +116,17 @@ void StandingDemonstrator::drawDirectionArrows(DrawList &window) const
         drawArrow(window, 5000, s.direction);
 }
 
-void StandingDemonstrator::drawParticles(DrawList &window)
+int StandingDemonstrator::particleCount() const { return geometry::fullRowParticles; }
+
+RowParticle StandingDemonstrator::particleAt(std::int64_t time, int i) const
 {
-    const std::int64_t t = state().timeIndex;
-    drawRows(state(), traceConfig(), rowAxes(), geometry::fullRowParticles, [&](int i) {
-        const double x = geometry::particleX(i);
-        const double forward = wave_.ParticleWave(t, i);
-        const double backward = wave_.ParticleWave(-t, i);
-        return RowParticle{.transverse = {x, shown(transverseY(forward), transverseY(backward))},
-                           .transverseColours = transverseColours(i),
-                           .longitudinalX = shown(x + 500 * forward, x + 500 * backward),
-                           .longitudinalColours = longitudinalColours(i)};
-    }, window, picture(), frameReadings());
+    const double x = geometry::particleX(i);
+    const double forward = wave_.ParticleWave(time, i);
+    const double backward = wave_.ParticleWave(-time, i);
+    return RowParticle{.transverse = {x, shown(transverseY(forward), transverseY(backward))},
+                       .transverseColours = transverseColours(i),
+                       .longitudinalX = shown(x + 500 * forward, x + 500 * backward),
+                       .longitudinalColours = longitudinalColours(i)};
 }
 
 // While the wave runs forward the coarse mode shows only every 20th sample,

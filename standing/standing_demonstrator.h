@@ -22,13 +22,14 @@ public:
 
 protected:
     void drawFrame(DrawList &window) override;
+    RowAxes rowAxes() const override;
+    int particleCount() const override;
+    RowParticle particleAt(std::int64_t time, int particle) const override;
     // The forward wave, whatever is shown: the trace starts from it.
     double tracedWindowY(std::int64_t time) const override;
 
 private:
-    RowAxes rowAxes() const;
     void drawDirectionArrows(DrawList &window) const;
-    void drawParticles(DrawList &window);
     void drawYxCurve(DrawList &window) const;
 
     // A screen coordinate of the wave shown: the forward wave's, or while

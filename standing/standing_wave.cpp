@@ -4,6 +4,7 @@
 #include "shell/geometry.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace ondel {
 
@@ -12,6 +13,11 @@ double StandingWave::ParticleWave(std::int64_t tau, int particle) const
     const double spatialTerm =
         particlePhase_ == ParticlePhase::ParticleNumber ? particle / 6.6667 : double{geometry::dataPositionsPerParticle} * particle / spatialDivisor;
     return sine(tau, spatialTerm);
+}
+
+int StandingWave::periodTicks() const
+{
+    return static_cast<int>(std::lround(2 * std::numbers::pi * timeDivisor_ / angularFactor));
 }
 
 double StandingWave::sine(std::int64_t tau, double spatialTerm) const

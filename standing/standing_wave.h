@@ -35,6 +35,9 @@ public:
     // The same at particle i, with the program's particle phase.
     double ParticleWave(std::int64_t tau, int particle) const;
 
+    // Ticks of one period, to the nearest whole tick.
+    int periodTicks() const;
+
 private:
     double sine(std::int64_t tau, double spatialTerm) const;
 

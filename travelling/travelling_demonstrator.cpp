@@ -8,8 +8,6 @@ namespace ondel {
 
 namespace {
 
-constexpr int particleCount = geometry::fullRowParticles;
-
 WindowLayout travellingLayout(const std::string &defaultFile, const Clock &clock)
 {
     WindowLayout layout{11880, 8595, pulseWindowControls(9120, 0, clock.timerInterval)};
@@ -31,6 +29,7 @@ ProgramDescription travellingProgram(ProgramIdentity identity, const TravellingR
             .trace = pulseTraceConfig(true),
             .initial = {},
             .defaultFile = rules.defaultFile,
+            .lessons = pulse_frame::lessonDefaults,
             .engine = engineOf<TravellingDemonstrator>(rules)};
 }
 
@@ -41,9 +40,18 @@ TravellingDemonstrator::TravellingDemonstrator(ProgramDescription description, c
 
 void TravellingDemonstrator::drawFrame(DrawList &window)
 {
-    beginFrame(state(), clock(), pulse_frame::rowAxes, window);
-    pulse_frame::drawParticles(state(), traceConfig(), wave_, particleCount, window, picture(), frameReadings());
+    startFrame(window);
+    drawCurrentRows(window);
     pulse_frame::drawYxCurves(state(), wave_, window);
+}
+
+RowAxes TravellingDemonstrator::rowAxes() const { return pulse_frame::rowAxes; }
+
+int TravellingDemonstrator::particleCount() const { return geometry::fullRowParticles; }
+
+RowParticle TravellingDemonstrator::particleAt(std::int64_t time, int particle) const
+{
+    return pulse_frame::particleAt(wave_, time, particle);
 }
 
 double TravellingDemonstrator::tracedWindowY(std::int64_t time) const

@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framecanvas.h"
 
+#include "fonts.h"
+
 #include <QPaintEvent>
 
 #include <algorithm>
 
 namespace ondel {
 
-FrameCanvas::FrameCanvas(QWidget *parent) : QWidget(parent)
+// The frame's texts (the annotations' labels) in their own font, large
+// enough to read across a classroom.
+FrameCanvas::FrameCanvas(QWidget *parent) : QWidget(parent), painter_(controlFont(frameTextFont))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

@@ -5,6 +5,7 @@
 #include "framecanvas.h"
 #include "helpwindow.h"
 #include "keydispatcher.h"
+#include "lessonmenu.h"
 #include "picturearea.h"
 #include "savers.h"
 #include "windowzoom.h"
@@ -259,6 +260,7 @@ void OndelWindow::buildMenu()
     menu_->addAction(QStringLiteral("データを保存…"), savers_, &Savers::saveReadings);
     menu_->addAction(withKey("ヘルプ", WindowCommand::Help), this, &OndelWindow::showHelp);
     menu_->addAction(QStringLiteral("このプログラムについて"), this, &OndelWindow::showAbout);
+    new LessonMenu(*program_, *menu_);
 }
 
 void OndelWindow::contextMenuEvent(QContextMenuEvent *event)

@@ -77,9 +77,12 @@ private slots:
     {
         QTest::addColumn<QString>("program");
         QTest::addColumn<QStringList>("entries");
-        const QStringList withFile{"全画面表示", "拡大", "縮小", "等倍 (100%)", "ファイルを開く…", "画像を保存…", "データを保存…", "ヘルプ", "このプログラムについて"};
-        const QStringList drawing{"全画面表示", "拡大", "縮小", "等倍 (100%)", "パルスを保存…", "画像を保存…", "データを保存…", "ヘルプ", "このプログラムについて"};
-        const QStringList withoutFile{"全画面表示", "拡大", "縮小", "等倍 (100%)", "画像を保存…", "データを保存…", "ヘルプ", "このプログラムについて"};
+        const QStringList tools{"", "ストロボ", "ストロボの枚数", "ストロボの間隔", "注釈"};
+        const QStringList zoom{"全画面表示", "拡大", "縮小", "等倍 (100%)"};
+        const QStringList end{"画像を保存…", "データを保存…", "ヘルプ", "このプログラムについて"};
+        const QStringList withFile = zoom + QStringList{"ファイルを開く…"} + end + tools;
+        const QStringList drawing = zoom + QStringList{"パルスを保存…"} + end + tools;
+        const QStringList withoutFile = zoom + end + tools;
         QTest::newRow("ondel8 loads files") << "ondel8" << withFile;
         QTest::newRow("ondel15 loads files") << "ondel15" << withFile;
         QTest::newRow("ondel10 draws its pulse") << "ondel10" << drawing;

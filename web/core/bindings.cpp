@@ -73,6 +73,11 @@ EMSCRIPTEN_BINDINGS(ondel_core)
     constant("pulseFileNameAction", static_cast<int>(Action::PulseFileName));
     // The action of the speed bar, which + and - move a page.
     constant("speedAction", static_cast<int>(Action::Speed));
+    // The lesson tools' actions, which the bar's buttons and choices reach.
+    constant("toggleStrobeAction", static_cast<int>(Action::ToggleStrobe));
+    constant("toggleAnnotationsAction", static_cast<int>(Action::ToggleAnnotations));
+    constant("strobeCountAction", static_cast<int>(Action::StrobeCount));
+    constant("strobeSpacingAction", static_cast<int>(Action::StrobeSpacing));
     class_<OpenedProgram>("OpenedProgram")
         .function("layout", &OpenedProgram::layout)
         .function("perform", &OpenedProgram::perform)
@@ -93,6 +98,7 @@ EMSCRIPTEN_BINDINGS(ondel_core)
         .function("helpText", &OpenedProgram::helpText)
         .function("aboutText", &OpenedProgram::aboutText)
         .function("windowState", &OpenedProgram::windowState)
+        .function("lessonTools", &OpenedProgram::lessonTools)
         .function("timerInterval", &OpenedProgram::timerInterval)
         .function("pictureVisible", &OpenedProgram::pictureVisible);
 }

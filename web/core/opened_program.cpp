@@ -3,6 +3,7 @@
 
 #include "shell/help_text.h"
 #include "shell/keys.h"
+#include "shell/lesson_tools.h"
 
 using emscripten::val;
 
@@ -93,6 +94,19 @@ val toJs(const SavedFile &file)
     return out;
 }
 
+// [{value, caption}] of a menu's choices.
+val choicesOf(const std::vector<int> &values, std::string (*caption)(int))
+{
+    val out = val::array();
+    for (const int value : values) {
+        val choice = val::object();
+        choice.set("value", value);
+        choice.set("caption", caption(value));
+        out.call<void>("push", choice);
+    }
+    return out;
+}
+
 } // namespace
 
 val toJs(const EncodedDrawing &drawing)
@@ -124,6 +138,10 @@ val OpenedProgram::layout() const
     for (const ControlSpec &control : layout.controls)
         controls.call<void>("push", toJs(control));
     out.set("controls", controls);
+    val textFont = val::object();
+    textFont.set("points", frameTextFont.points);
+    textFont.set("weight", frameTextFont.weight);
+    out.set("frameTextFont", textFont);
     return out;
 }
 
@@ -161,6 +179,25 @@ val OpenedProgram::windowState() const
     out.set("longitudinalShown", s.longitudinalShown);
     out.set("yxMode", static_cast<int>(s.yxMode));
     out.set("tracing", s.ytColumn != 0);
+    return out;
+}
+
+val OpenedProgram::lessonTools() const
+{
+    const LessonTools &tools = program_->lessonTools();
+    val out = val::object();
+    out.set("strobe", tools.strobe);
+    out.set("annotations", tools.annotations);
+    out.set("strobeCount", tools.strobeCount);
+    out.set("strobeSpacing", tools.strobeSpacing);
+    val titles = val::object();
+    titles.set("strobe", std::string(strobeTitle));
+    titles.set("annotations", std::string(annotationsTitle));
+    titles.set("count", std::string(strobeCountTitle));
+    titles.set("spacing", std::string(strobeSpacingTitle));
+    out.set("titles", titles);
+    out.set("counts", choicesOf(strobeCountChoices(), &strobeCountCaption));
+    out.set("spacings", choicesOf(strobeSpacingChoices(program_->description().lessons), &strobeSpacingCaption));
     return out;
 }
 

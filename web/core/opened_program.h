@@ -59,6 +59,10 @@ public:
     // What the keys change, for the tests: {runStep, direction,
     // transverseShown, longitudinalShown, yxMode, tracing}.
     emscripten::val windowState() const;
+    // The lesson tools for the bar: {strobe, annotations, strobeCount,
+    // strobeSpacing, titles: {strobe, annotations, count, spacing},
+    // counts: [{value, caption}], spacings: [{value, caption}]}.
+    emscripten::val lessonTools() const;
 
     int timerInterval() const { return program_->state().timerInterval; }
     bool pictureVisible() const { return program_->state().pictureVisible; }

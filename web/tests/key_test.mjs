@@ -18,6 +18,7 @@ const state = (page) => page.evaluate(() => {
   const help = document.getElementById('help');
   return {
     ...program.windowState(),
+    tools: program.lessonTools(),
     time: program.timeIndex(),
     interval: program.timerInterval(),
     bar: Number(document.getElementById('HScroll1').value),
@@ -48,7 +49,9 @@ const keyRows = [
   ['- slows by one page', '-', (b, a) => a.interval === b.interval + 10 && a.bar === a.interval],
   ['+ speeds up by one page', '+', (b, a) => a.interval === b.interval - 10 && a.bar === a.interval],
   ['+ stops at the fastest', '+', (b, a) => b.interval === 10 && a.interval === 1 && a.bar === 1],
-  ['S stays free', 's', (b, a) => JSON.stringify({ ...b, time: 0 }) === JSON.stringify({ ...a, time: 0 })],
+  ['S turns the strobe on', 's', (b, a) => !b.tools.strobe && a.tools.strobe && !a.tools.annotations],
+  ['A turns the annotations on', 'a', (b, a) => !b.tools.annotations && a.tools.annotations && a.tools.strobe],
+  ['S turns the strobe off', 's', (b, a) => !a.tools.strobe && a.tools.annotations],
   ['F1 opens the help', 'F1', (b, a) => a.help?.includes('ondel8') && a.help.includes(a.summary) &&
     a.help.includes('Page Down') && !a.help.includes('Ctrl++')],
   ['F11 goes full screen', 'F11', (b, a) => a.full === 'program'],

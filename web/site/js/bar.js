@@ -39,5 +39,43 @@ const bar = (() => {
     return { help, fullScreen };
   }
 
-  return { wire };
+  // The lesson tools in the bar, the same choices as the desktop's menu:
+  // "ストロボ" and "注釈" as buttons that stay pressed while on, the strobe's
+  // count and spacing as choices. `input` reaches the core ({perform,
+  // setValue}); the actions come from `core`. Returns what brings the bar in
+  // line with the core again, after a key.
+  function lessonTools(program, core, input) {
+    const host = document.getElementById('lesson-tools');
+    const { titles, counts, spacings } = program.lessonTools();
+    const button = (id, title, action) => {
+      const element = Object.assign(document.createElement('button'), { id, type: 'button', className: 'bar-button' });
+      element.textContent = title;
+      element.addEventListener('click', () => input.perform(action));
+      return element;
+    };
+    const choice = (id, title, choices, action) => {
+      const select = Object.assign(document.createElement('select'), { id, title });
+      select.append(...choices.map(({ value, caption }) => new Option(caption, value)));
+      select.addEventListener('change', () => input.setValue(action, Number(select.value)));
+      const label = document.createElement('label');
+      label.append(title, select);
+      return [label, select];
+    };
+    const strobe = button('strobe-button', titles.strobe, core.toggleStrobeAction);
+    const annotations = button('annotations-button', titles.annotations, core.toggleAnnotationsAction);
+    const [countLabel, count] = choice('strobe-count', titles.count, counts, core.strobeCountAction);
+    const [spacingLabel, spacing] = choice('strobe-spacing', titles.spacing, spacings, core.strobeSpacingAction);
+    host.replaceChildren(strobe, countLabel, spacingLabel, annotations);
+    const sync = () => {
+      const tools = program.lessonTools();
+      strobe.setAttribute('aria-pressed', String(tools.strobe));
+      annotations.setAttribute('aria-pressed', String(tools.annotations));
+      count.value = String(tools.strobeCount);
+      spacing.value = String(tools.strobeSpacing);
+    };
+    sync();
+    return sync;
+  }
+
+  return { wire, lessonTools };
 })();

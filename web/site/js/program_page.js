@@ -34,6 +34,7 @@
   }
 
   let picturePainter = null;
+  let syncTools = () => {};
   const input = {
     perform(action) {
       program.perform(action);
@@ -48,7 +49,8 @@
     },
   };
   const built = form.build(layout, document.getElementById('stage'), input);
-  const framePainter = new drawing.SurfacePainter(built.canvas);
+  // The frame's texts (the annotations' labels) in the core's font for them.
+  const framePainter = new drawing.SurfacePainter(built.canvas, { font: form.cssFont(layout.frameTextFont) });
   // For the tests and the benchmark page: the program (its clock) and the
   // window's painting of its last frame.
   window.ondelPage = { program, repaint: () => framePainter.replay(program.frame()) };
@@ -86,6 +88,7 @@
   function afterInput() {
     drawPicture();
     showMessage();
+    syncTools();
   }
 
   // A chosen file loads as "実行/再実行" loads a typed name, and its name box shows its name.
@@ -111,6 +114,7 @@
     picture: built.picture && { canvas: built.picture, rect: pictureControl.rect },
     tell,
   });
+  syncTools = bar.lessonTools(program, core, input);
 
   // The core's keys: a control's action as its click, else a window command.
   const speedControl = layout.controls.find((c) => c.action === core.speedAction);

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <vector>
+
+namespace ondel {
+
+// Where a row of values, one per particle (particle i at index i - 1), has a
+// clear peak: one particle, or two neighbours within `tolerance` of each
+// other, at least `least`, with both outer neighbours lower by more than
+// `tolerance`. The row's end particles have no outer neighbour and are never
+// peaks, and a flat stretch has none. Positions are particle numbers, a
+// half between two neighbours; values and both limits share one unit.
+std::vector<double> clearPeaks(const std::vector<double> &values, double least, double tolerance);
+
+} // namespace ondel
