@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "savers.h"
 
+#include "fonts.h"
 #include "picturearea.h"
 #include "primitivepainter.h"
 #include "twips.h"
@@ -11,6 +12,8 @@
 #include <QMessageBox>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace ondel {
 
 namespace {
@@ -18,10 +21,6 @@ namespace {
 // A picture for a worksheet has twice the pixels of the window, so that it
 // stays sharp when printed.
 constexpr int imageScale = 2;
-
-// Twice the size through the painter's transformation, the one place that
-// knows how the picture is enlarged.
-void enlarge(QPainter &painter) { painter.scale(imageScale, imageScale); }
 
 QByteArray bytesOf(const std::string &s) { return QByteArray(s.data(), static_cast<qsizetype>(s.size())); }
 
@@ -39,19 +38,25 @@ Savers::Savers(QWidget &window, Demonstrator &program, const PictureArea *pictur
 QImage Savers::windowImage() const
 {
     const WindowLayout &layout = program_.layout();
-    const QSize size(wholePixelsOf(layout.clientWidth), wholePixelsOf(layout.clientHeight));
-    QImage image(size * imageScale, QImage::Format_RGB32);
+    const QSize size(wholePixelsOf(layout.clientWidth) * imageScale, wholePixelsOf(layout.clientHeight) * imageScale);
+    QImage image(size, QImage::Format_RGB32);
     image.fill(toQColor(colour::background));
     QPainter painter(&image);
-    enlarge(painter);
-    PrimitivePainter frame;
+    // Drawn afresh at twice the size, as the zoom draws, so nothing is stretched.
+    PrimitivePainter frame(controlFont(frameTextFont));
+    frame.setScale(imageScale);
     frame.replay(painter, size, program_.frame().ops());
-    if (picture_ && program_.state().pictureVisible) {
-        const QRect place(picture_->mapTo(&window_, QPoint(0, 0)), picture_->size());
+    const auto control = std::find_if(layout.controls.begin(), layout.controls.end(),
+                                      [](const ControlSpec &c) { return c.kind == ControlKind::Picture; });
+    if (picture_ && program_.state().pictureVisible && control != layout.controls.end()) {
+        const Rect &r = control->rect;
+        const QRect place(wholePixelsOf(r.left) * imageScale, wholePixelsOf(r.top) * imageScale,
+                          wholePixelsOf(r.width) * imageScale, wholePixelsOf(r.height) * imageScale);
         painter.drawImage(place, picture_->image());
-        painter.setPen(Qt::black);
-        // The picture's one-pixel frame, on its outermost pixels as on screen.
-        painter.drawRect(QRectF(place).adjusted(0.5, 0.5, -0.5, -0.5));
+        // The picture's frame, its outermost pixels as on screen.
+        const QRect inside = place.adjusted(imageScale, imageScale, -imageScale, -imageScale);
+        for (const QRect &edge : QRegion(place).subtracted(inside))
+            painter.fillRect(edge, Qt::black);
     }
     return image;
 }
