@@ -6,8 +6,9 @@
 # ticks per second of the same window hosted by bench/tick_rate, each beside
 # a bare baseline (scripts/baseline_window.cpp: a window of the program's
 # size repainted whole from a static image at the same interval) and their
-# ratio. With a zoom other than 100 only the baseline is measured, at that
-# size.
+# ratio. With a zoom other than 100 the program is zoomed with Ctrl++ to
+# that step after the clicks, and its CPU share is set beside the baseline's
+# at the zoomed size.
 #   scripts/measure_ticks.sh BUILD_DIR [PROGRAM] [SECONDS] [ZOOM_PERCENT]
 set -euo pipefail
 build=$(cd "$1" && pwd); program=${2:-ondel8}; seconds=${3:-5}; zoom=${4:-100}
@@ -19,7 +20,7 @@ ticks_per_second=$(getconf CLK_TCK)
 size=$("$build/bin/control_centre" "$program")
 # The screen holds the window at its zoom.
 screen=$(awk -F x -v z="$zoom" '{ w = int($1 * z / 100); h = int($2 * z / 100);
-  printf "%dx%d", (w > 1024 ? w : 1024), (h > 768 ? h : 768) }' <<<"$size")
+  w += 64; h += 64; printf "%dx%d", (w > 1024 ? w : 1024), (h > 768 ? h : 768) }' <<<"$size")
 
 app=""
 runtime=$(mktemp -d)
@@ -48,23 +49,36 @@ ratios() {
 }
 figures() { sed -e 's/^.*: //' <<<"$1"; }
 
+# Ctrl++ presses from 100% to the zoom asked for.
+zoom_steps=(100 125 150 175 200 250 300)
+presses=-1
+for i in "${!zoom_steps[@]}"; do [ "${zoom_steps[$i]}" = "$zoom" ] && presses=$i; done
+[ "$presses" -ge 0 ] || { echo "zoom must be one of ${zoom_steps[*]}" >&2; exit 2; }
+
+start_program
+for control in Command9 Command1 Command2 Command8; do click_control "$control"; done
+for ((i = 0; i < presses; i++)); do xdotool key --window "$window" ctrl+plus; sleep 0.2; done
+sleep 1
+program_10=$(cpu_shares)
+echo "$program at $zoom%, 10 ms: $program_10"
+# The speed bar takes the focus when clicked; Home moves it to 1 ms.
 if [ "$zoom" = 100 ]; then
-  start_program
-  for control in Command9 Command1 Command2 Command8; do click_control "$control"; done
-  sleep 1
-  echo "$program at 10 ms: $(cpu_shares)"
-  # The speed bar takes the focus when clicked; Home moves it to 1 ms.
   click_control HScroll1
   xdotool key Home
   sleep 1
   echo "$program at 1 ms: $(cpu_shares)"
-  kill $app; wait $app 2>/dev/null || true
-  app=""
 fi
+kill $app; wait $app 2>/dev/null || true
+app=""
 
 for interval in 10 1; do
   baseline=$("$build/bin/baseline_window" "$size" "$interval" "$seconds" "$zoom")
   echo "$baseline"
+  if [ "$interval" = 10 ]; then
+    awk -v p="$program_10" -v b="$(figures "$baseline")" -v z="$zoom" -v n="$program" 'BEGIN {
+      split(p, pp, /%/); split(b, bb, /[ ,%]+/)
+      if (bb[3] > 0) printf "%s window / baseline CPU at %s%%, 10 ms: %.2f\n", n, z, pp[1] / bb[3] }'
+  fi
   [ "$zoom" = 100 ] || continue
   measured=$(cd "$here/data" && "$build/bin/tick_rate" "$program" "$interval" "$seconds")
   echo "$measured"
