@@ -26,6 +26,16 @@ const drawing = (() => {
     return text;
   }
 
+  // A circle filled with `fill` and rimmed with `rim`, on a begun path.
+  function filledCircle(ctx, x, y, radius, fill, rim, width) {
+    ctx.arc(x, y, radius, 0, 2 * Math.PI);
+    ctx.fillStyle = cachedColour(fill);
+    ctx.fill();
+    ctx.lineWidth = width;
+    ctx.strokeStyle = cachedColour(rim);
+    ctx.stroke();
+  }
+
   // A circle as pixels: `antialiased` off gives hard edges, so that a dot
   // drawn again in the background colour erases exactly what it covered.
   function makeSprite(radius, fill, rim, width, antialiased) {
@@ -44,12 +54,7 @@ const drawing = (() => {
         ctx.fillStyle = cssColour(rim);
         ctx.fill();
       } else {
-        ctx.arc(c, c, radius, 0, 2 * Math.PI);
-        ctx.fillStyle = cssColour(fill);
-        ctx.fill();
-        ctx.lineWidth = width;
-        ctx.strokeStyle = cssColour(rim);
-        ctx.stroke();
+        filledCircle(ctx, c, c, radius, fill, rim, width);
       }
       return canvas;
     }
@@ -169,14 +174,8 @@ const drawing = (() => {
       const radiusTwips = Math.round(radius);
       const width = this.lineWidth * this.scale;
       if (radiusTwips > largestSpriteRadius) {
-        const ctx = this.ctx;
-        ctx.beginPath();
-        ctx.arc(cx, cy, r, 0, 2 * Math.PI);
-        ctx.fillStyle = cachedColour(fill);
-        ctx.fill();
-        ctx.lineWidth = width;
-        ctx.strokeStyle = cachedColour(rim);
-        ctx.stroke();
+        this.ctx.beginPath();
+        filledCircle(this.ctx, cx, cy, r, fill, rim, width);
         return;
       }
       const sprite = this.spriteFor(radiusTwips, fill, rim);
