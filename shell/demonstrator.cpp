@@ -90,7 +90,21 @@ SavedFile Demonstrator::drawnPulseFile() const
     return {std::nullopt, "このプログラムにはスライドバーで描いたパルスがありません。"};
 }
 
-SavedFile Demonstrator::readingsFile() const { return {readingsTable(particleReadings_, traceReadings_), {}}; }
+SavedFile Demonstrator::readingsFile() const { return {readingsTable(particleReadings(), traceReadings_), {}}; }
+
+// Read from the particles at the current tick when asked, not kept at every tick.
+std::vector<ParticleReading> Demonstrator::particleReadings() const
+{
+    const std::int64_t now = state_.timeIndex;
+    const double axisY = rowAxes().transverseY;
+    std::vector<ParticleReading> readings;
+    for (int i = 1; i <= particleCount(); ++i) {
+        const RowParticle p = particleAt(now, i);
+        readings.push_back({now, i, (axisY - p.transverse.y) / twipsPerSpacing,
+                            (p.longitudinalX - p.transverse.x) / twipsPerSpacing});
+    }
+    return readings;
+}
 
 void Demonstrator::nextFrame()
 {
@@ -130,7 +144,7 @@ void Demonstrator::drawCurrentRows(DrawList &window)
 {
     const std::int64_t now = state_.timeIndex;
     drawRows(state_, traceConfig(), rowAxes(), particleCount(), [&](int i) { return particleAt(now, i); }, window,
-             picture_, particleReadings_);
+             picture_);
 }
 
 } // namespace ondel

@@ -74,9 +74,9 @@ public:
     // "データを保存": the particles of the last frame and the y-t trace's
     // points as a table.
     SavedFile readingsFile() const;
-    // Every particle of the last frame, drawn or not; the y-t trace's points
+    // Every particle at the current tick, drawn or not; the y-t trace's points
     // since it was last switched on, at most one per column of the picture.
-    const std::vector<ParticleReading> &particleReadings() const { return particleReadings_; }
+    std::vector<ParticleReading> particleReadings() const;
     const std::deque<TraceReading> &traceReadings() const { return traceReadings_; }
 
     // One timer tick: time moves on by the run step and the whole window
@@ -130,7 +130,6 @@ private:
     std::vector<std::string> dataFolders_;
     DrawList frame_;
     DrawList picture_;
-    std::vector<ParticleReading> particleReadings_;
     std::deque<TraceReading> traceReadings_;
     std::optional<std::string> message_;
     std::map<Action, std::function<void()>> actions_;

@@ -50,14 +50,10 @@ void drawParticleCircles(const WindowState &state, const RowAxes &axes, const Ro
 }
 
 void drawRows(WindowState &state, const TraceConfig &trace, const RowAxes &axes, int count,
-              const ParticleOf &particleOf, DrawList &window, DrawList &picture,
-              std::vector<ParticleReading> &readings)
+              const ParticleOf &particleOf, DrawList &window, DrawList &picture)
 {
-    readings.clear();
     for (int i = 1; i <= count; ++i) {
         const RowParticle p = particleOf(i);
-        readings.push_back({state.timeIndex, i, (axes.transverseY - p.transverse.y) / twipsPerSpacing,
-                            (p.longitudinalX - p.transverse.x) / twipsPerSpacing});
         drawParticleCircles(state, axes, p, window);
         if (state.transverseShown && p.traceable && tracePointDue(state, i))
             addTracePoint(state, trace, p.transverse.y, picture);

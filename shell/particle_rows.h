@@ -3,7 +3,6 @@
 
 #include "clock.h"
 #include "draw_list.h"
-#include "readings.h"
 #include "state.h"
 #include "yt_trace.h"
 
@@ -59,10 +58,8 @@ void beginFrame(WindowState &state, const Clock &clock, const RowAxes &axes, Dra
 void drawParticleCircles(const WindowState &state, const RowAxes &axes, const RowParticle &particle, DrawList &window);
 
 // Particles 1..count of the rows shown, each transverse then longitudinal,
-// and the trace point when the traced particle is drawn. `readings` gets
-// every particle's displacement in both rows, shown or not.
+// and the trace point when the traced particle is drawn.
 void drawRows(WindowState &state, const TraceConfig &trace, const RowAxes &axes, int count,
-              const ParticleOf &particleOf, DrawList &window, DrawList &picture,
-              std::vector<ParticleReading> &readings);
+              const ParticleOf &particleOf, DrawList &window, DrawList &picture);
 
 } // namespace ondel
