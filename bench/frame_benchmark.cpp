@@ -4,12 +4,12 @@
 // onto a window-sized image, and repainting on the canvas only the part
 // that changed from the previous tick, as the window does. A 10 ms timer
 // leaves room for both many times over; at 1 ms they must still fit.
-#include "shell/ui/fonts.h"
-#include "shell/ui/framecanvas.h"
-#include "shell/ui/primitivepainter.h"
+#include "desktop/fonts.h"
+#include "desktop/framecanvas.h"
+#include "desktop/primitivepainter.h"
 #include "tests/support/temp_dir.h"
 #include "programs/registry.h"
-#include "shell/session.h"
+#include "shell/window/session.h"
 
 #include <QApplication>
 #include <QImage>

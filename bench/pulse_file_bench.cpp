@@ -2,10 +2,10 @@
 // How long "実行/再実行" holds up the window: reading the default pulse file,
 // and the worst a file can do (the most that is ever read, in one line or
 // in too many records), and one tick of ondel8 with everything shown.
-#include "shell/pulse_file.h"
+#include "shell/pulse/pulse_file.h"
 #include "tests/support/temp_dir.h"
 #include "programs/registry.h"
-#include "shell/session.h"
+#include "shell/window/session.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,7 +2,7 @@
 // One tick of ondel9 and of ondel10 with everything shown (both rows, all
 // three y-x curves, the y-t trace), against the 10 ms a tick is given.
 #include "programs/registry.h"
-#include "shell/session.h"
+#include "shell/window/session.h"
 
 #include <benchmark/benchmark.h>
 

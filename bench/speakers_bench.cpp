@@ -4,7 +4,7 @@
 // tick is given; and the same with an absurd separation typed in, which must
 // cost no more.
 #include "programs/registry.h"
-#include "shell/session.h"
+#include "shell/window/session.h"
 
 #include <benchmark/benchmark.h>
 

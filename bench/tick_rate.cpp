@@ -4,8 +4,8 @@
 // curves and the y-t trace on and the speed bar at a given interval. Run it
 // in data/ on a display (scripts/measure_ticks.sh uses Xvfb):
 //   tick_rate PROGRAM INTERVAL_MS SECONDS
-#include "shell/ui/fonts.h"
-#include "shell/ui/ondelwindow.h"
+#include "desktop/fonts.h"
+#include "desktop/ondelwindow.h"
 #include "programs/registry.h"
 
 #include "tick_meter.h"

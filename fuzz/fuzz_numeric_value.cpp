@@ -4,7 +4,7 @@
 // the number's value as strtod reads it.
 #include "numeric_reference.h"
 
-#include "shell/numeric.h"
+#include "shell/state/numeric.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/pulse_file.h"
+#include "shell/pulse/pulse_file.h"
 
 #include <charconv>
 #include <cmath>

@@ -29,7 +29,7 @@ and two loudspeakers in phase or in anti-phase. The user interface is in
 Japanese.")
 # The dependencies are those of the built binaries, found by dpkg-shlibdeps.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The windows are laid out for this font (shell/ui/fonts.cpp); no library
+# The windows are laid out for this font (desktop/fonts.cpp); no library
 # names it.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-ipafont-gothic)
 set(CPACK_STRIP_FILES ON)

@@ -2,7 +2,7 @@
 // One program of the family; the build makes one executable per program,
 // each naming itself in ONDEL_PROGRAM.
 #include "programs/registry.h"
-#include "shell/ui/runprogram.h"
+#include "desktop/runprogram.h"
 
 int main(int argc, char **argv)
 {

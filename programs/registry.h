@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/demonstrator.h"
+#include "shell/window/demonstrator.h"
 
 #include <memory>
 #include <string>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawn_pulse.h"
 
-#include "shell/geometry.h"
+#include "shell/state/geometry.h"
 
 #include <algorithm>
 

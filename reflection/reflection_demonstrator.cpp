@@ -4,8 +4,8 @@
 #include "drawn_pulse.h"
 #include "reflection_frame.h"
 
-#include "shell/pulse_writer.h"
-#include "shell/render.h"
+#include "shell/pulse/pulse_writer.h"
+#include "shell/drawing/render.h"
 
 namespace ondel {
 

@@ -5,7 +5,7 @@
 #include "reflection_wave.h"
 #include "slider_samples.h"
 
-#include "shell/pulse_demonstrator.h"
+#include "shell/window/pulse_demonstrator.h"
 
 // ondel9 and ondel10: an incident pulse runs right along nine particles and
 // is reflected at a free, fixed or non-reflecting end. The particles move

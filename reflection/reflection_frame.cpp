@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reflection_frame.h"
 
-#include "shell/render.h"
+#include "shell/drawing/render.h"
 
 namespace ondel::reflection_frame {
 

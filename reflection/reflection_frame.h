@@ -3,10 +3,10 @@
 
 #include "end_condition.h"
 
-#include "shell/draw_list.h"
-#include "shell/geometry.h"
-#include "shell/pulse_wave.h"
-#include "shell/state.h"
+#include "shell/drawing/draw_list.h"
+#include "shell/state/geometry.h"
+#include "shell/drawing/pulse_wave.h"
+#include "shell/state/state.h"
 
 // What the reflection programs draw besides the rows: the line marking the
 // end of the medium, and the y-x curves whose reflected and sum parts stop

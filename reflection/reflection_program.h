@@ -3,8 +3,8 @@
 
 #include "end_condition.h"
 
-#include "shell/description.h"
-#include "shell/draw_list.h"
+#include "shell/window/description.h"
+#include "shell/drawing/draw_list.h"
 
 #include <cstdint>
 

@@ -3,9 +3,9 @@
 
 #include "end_condition.h"
 
-#include "shell/geometry.h"
-#include "shell/numeric.h"
-#include "shell/pulse_wave.h"
+#include "shell/state/geometry.h"
+#include "shell/state/numeric.h"
+#include "shell/drawing/pulse_wave.h"
 
 #include <cstdint>
 #include <functional>

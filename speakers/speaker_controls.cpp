@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "speaker_controls.h"
 
-#include "shell/geometry.h"
-#include "shell/numeric.h"
+#include "shell/state/geometry.h"
+#include "shell/state/numeric.h"
 
 #include <cmath>
 #include <limits>

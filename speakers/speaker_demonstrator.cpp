@@ -3,8 +3,8 @@
 
 #include "speaker_frame.h"
 
-#include "shell/geometry.h"
-#include "shell/render.h"
+#include "shell/state/geometry.h"
+#include "shell/drawing/render.h"
 
 namespace ondel {
 

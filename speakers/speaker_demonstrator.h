@@ -5,7 +5,7 @@
 #include "speaker_program.h"
 #include "speaker_wave.h"
 
-#include "shell/pulse_demonstrator.h"
+#include "shell/window/pulse_demonstrator.h"
 
 // ondel15: two loudspeakers on the row, driven with the loaded signal in
 // phase or in anti-phase, their rear faces switchable, the separation typed

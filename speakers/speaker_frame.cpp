@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "speaker_frame.h"
 
-#include "shell/geometry.h"
-#include "shell/numeric.h"
-#include "shell/render.h"
+#include "shell/state/geometry.h"
+#include "shell/state/numeric.h"
+#include "shell/drawing/render.h"
 
 #include <cmath>
 

@@ -4,8 +4,8 @@
 #include "speaker_controls.h"
 #include "speaker_wave.h"
 
-#include "shell/draw_list.h"
-#include "shell/particle_rows.h"
+#include "shell/drawing/draw_list.h"
+#include "shell/drawing/particle_rows.h"
 
 // The parts of the two-speaker frame that differ from the other pulse
 // programs: the marks at the midpoint between the speakers and the particle

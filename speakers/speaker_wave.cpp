@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "speaker_wave.h"
 
-#include "shell/numeric.h"
+#include "shell/state/numeric.h"
 
 #include <algorithm>
 

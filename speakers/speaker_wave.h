@@ -3,8 +3,8 @@
 
 #include "speaker_controls.h"
 
-#include "shell/pulse_table.h"
-#include "shell/pulse_wave.h"
+#include "shell/pulse/pulse_table.h"
+#include "shell/drawing/pulse_wave.h"
 
 // The sound of two loudspeakers that face each other and play one signal,
 // forwardPulse. Sound travels one data position per tick; a speaker's own

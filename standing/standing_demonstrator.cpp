@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "standing_demonstrator.h"
 
-#include "shell/geometry.h"
-#include "shell/particle_rows.h"
+#include "shell/state/geometry.h"
+#include "shell/drawing/particle_rows.h"
 
 #include <algorithm>
 

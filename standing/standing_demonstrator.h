@@ -4,8 +4,8 @@
 #include "standing_program.h"
 #include "standing_wave.h"
 
-#include "shell/demonstrator.h"
-#include "shell/particle_rows.h"
+#include "shell/window/demonstrator.h"
+#include "shell/drawing/particle_rows.h"
 
 // ondel3, ondel3a, ondel5 and ondel5a: a sine wave on 15 particles, by
 // default travelling toward +x; "定常波" shows instead the average of it and

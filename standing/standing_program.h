@@ -3,7 +3,7 @@
 
 #include "standing_wave.h"
 
-#include "shell/description.h"
+#include "shell/window/description.h"
 
 // The standing-wave family: a sine wave on 15 particles, travelling or, on
 // "定常波", standing. The engine is the same for every program; each is one

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "standing_wave.h"
 
-#include "shell/geometry.h"
+#include "shell/state/geometry.h"
 
 #include <cmath>
 #include <numbers>

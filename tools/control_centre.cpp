@@ -4,7 +4,7 @@
 // size of the client area (WIDTHxHEIGHT), for a window to match it:
 //   control_centre PROGRAM [CONTROL]
 #include "programs/registry.h"
-#include "shell/geometry.h"
+#include "shell/state/geometry.h"
 
 #include <iostream>
 

@@ -5,7 +5,7 @@
 //   frame_record PROGRAM SESSION_FILE [--text]
 #include "programs/registry.h"
 
-#include "shell/session.h"
+#include "shell/window/session.h"
 
 #include <fstream>
 #include <iostream>

@@ -6,8 +6,8 @@
 // Texts are left out of both: fonts are the one thing allowed to differ.
 //   paint_frames OUT_FOLDER
 #include "programs/registry.h"
-#include "shell/ui/primitivepainter.h"
-#include "shell/ui/twips.h"
+#include "desktop/primitivepainter.h"
+#include "desktop/twips.h"
 #include "tests/support/session_folder.h"
 #include "web/core/encoded_drawing.h"
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "travelling_demonstrator.h"
 
-#include "shell/geometry.h"
-#include "shell/render.h"
+#include "shell/state/geometry.h"
+#include "shell/drawing/render.h"
 
 namespace ondel {
 

@@ -4,7 +4,7 @@
 #include "travelling_program.h"
 #include "travelling_wave.h"
 
-#include "shell/pulse_demonstrator.h"
+#include "shell/window/pulse_demonstrator.h"
 
 // ondel8 and ondel8_dou: two loaded pulses through (or along) each other on
 // 15 particles, their components and sum on the y-x curves.

@@ -3,7 +3,7 @@
 
 #include "travelling_wave.h"
 
-#include "shell/description.h"
+#include "shell/window/description.h"
 
 // The travelling-pulse family: two loaded pulses on 15 particles, the second
 // running against the first or with it.

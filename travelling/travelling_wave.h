@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/geometry.h"
-#include "shell/pulse_table.h"
-#include "shell/pulse_wave.h"
+#include "shell/state/geometry.h"
+#include "shell/pulse/pulse_table.h"
+#include "shell/drawing/pulse_wave.h"
 
 // Two pulses on one row. The sample at index k of the first column stands at
 // data position x = t + 320 - k: it enters from the left at t = k - 320 and

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/decimal_text.h"
-#include "shell/numeric.h"
-#include "shell/pulse_file.h"
+#include "shell/state/decimal_text.h"
+#include "shell/state/numeric.h"
+#include "shell/pulse/pulse_file.h"
 
 #include <gtest/gtest.h>
 

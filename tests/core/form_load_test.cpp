@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "programs/registry.h"
-#include "shell/session.h"
+#include "shell/window/session.h"
 #include "tests/support/programs.h"
 
 #include <gtest/gtest.h>

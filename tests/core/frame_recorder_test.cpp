@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "programs/registry.h"
-#include "shell/frame_text.h"
-#include "shell/session.h"
+#include "shell/drawing/frame_text.h"
+#include "shell/window/session.h"
 #include "tests/support/session_files.h"
 #include "tests/support/session_folder.h"
 

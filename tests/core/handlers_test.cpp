@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/handlers.h"
+#include "shell/state/handlers.h"
 
 #include <gtest/gtest.h>
 

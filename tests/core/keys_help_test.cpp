@@ -3,8 +3,8 @@
 // both editions, keys kept free for later tools, and a help that names every
 // control and every key that works in the program in front of the class.
 #include "programs/registry.h"
-#include "shell/help_text.h"
-#include "shell/keys.h"
+#include "shell/window/help_text.h"
+#include "shell/state/keys.h"
 
 #include <gtest/gtest.h>
 

@@ -4,12 +4,12 @@
 // the crests, troughs, dense and open places, antinodes and nodes where the
 // wave has them, steadily, and never cover a particle.
 #include "programs/registry.h"
-#include "shell/annotations.h"
-#include "shell/clear_peaks.h"
-#include "shell/geometry.h"
-#include "shell/keys.h"
-#include "shell/pulse_demonstrator.h"
-#include "shell/strobe.h"
+#include "shell/lesson/annotations.h"
+#include "shell/lesson/clear_peaks.h"
+#include "shell/state/geometry.h"
+#include "shell/state/keys.h"
+#include "shell/window/pulse_demonstrator.h"
+#include "shell/lesson/strobe.h"
 #include "tests/support/frame_circles.h"
 #include "tests/support/session_files.h"
 #include "tests/support/session_folder.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/numeric.h"
+#include "shell/state/numeric.h"
 
 #include <gtest/gtest.h>
 

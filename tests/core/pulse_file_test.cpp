@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/pulse_file.h"
+#include "shell/pulse/pulse_file.h"
 #include "tests/support/programs.h"
 #include "tests/support/temp_dir.h"
 #include "travelling/travelling_demonstrator.h"

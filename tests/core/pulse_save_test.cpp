@@ -6,8 +6,8 @@
 // drawing was longer than a file holds.
 #include "reflection/drawn_pulse.h"
 #include "reflection/reflection_demonstrator.h"
-#include "shell/pulse_file.h"
-#include "shell/pulse_writer.h"
+#include "shell/pulse/pulse_file.h"
+#include "shell/pulse/pulse_writer.h"
 #include "tests/support/frame_circles.h"
 #include "tests/support/programs.h"
 

@@ -2,7 +2,7 @@
 // "データを保存": the particles of the current tick in both rows and the
 // y-t trace's points since it was switched on, as a table with a header row.
 #include "reflection/reflection_demonstrator.h"
-#include "shell/readings_table.h"
+#include "shell/lesson/readings_table.h"
 #include "tests/support/programs.h"
 
 #include <gtest/gtest.h>

@@ -3,8 +3,8 @@
 
 #include "programs/registry.h"
 #include "reflection/reflection_demonstrator.h"
-#include "shell/geometry.h"
-#include "shell/render.h"
+#include "shell/state/geometry.h"
+#include "shell/drawing/render.h"
 #include "tests/support/frame_circles.h"
 #include "tests/support/programs.h"
 #include "tests/support/temp_dir.h"

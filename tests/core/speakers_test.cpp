@@ -3,10 +3,10 @@
 #include "speakers/speaker_frame.h"
 #include "speakers/speaker_wave.h"
 
-#include "shell/geometry.h"
-#include "shell/render.h"
+#include "shell/state/geometry.h"
+#include "shell/drawing/render.h"
 #include "tests/support/primitive_printing.h"
-#include "shell/session.h"
+#include "shell/window/session.h"
 #include "tests/support/frame_circles.h"
 #include "tests/support/programs.h"
 #include "tests/support/temp_dir.h"

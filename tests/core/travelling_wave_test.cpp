@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/geometry.h"
-#include "shell/render.h"
+#include "shell/state/geometry.h"
+#include "shell/drawing/render.h"
 #include "tests/support/frame_circles.h"
 #include "tests/support/programs.h"
 #include "tests/support/temp_dir.h"

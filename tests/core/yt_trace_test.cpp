@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/primitive_printing.h"
 
-#include "shell/yt_trace.h"
+#include "shell/drawing/yt_trace.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "soak_checks.h"
 
 #include "reflection/reflection_demonstrator.h"
-#include "shell/pulse_demonstrator.h"
+#include "shell/window/pulse_demonstrator.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/actions.h"
-#include "shell/clock.h"
-#include "shell/demonstrator.h"
+#include "shell/state/actions.h"
+#include "shell/state/clock.h"
+#include "shell/window/demonstrator.h"
 
 #include <cstdint>
 #include <optional>

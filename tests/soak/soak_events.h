@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/actions.h"
-#include "shell/layout.h"
+#include "shell/state/actions.h"
+#include "shell/state/layout.h"
 
 #include <cstdint>
 #include <map>

@@ -5,8 +5,8 @@
 #include "soak_events.h"
 
 #include "fuzz/pulse_invariants.h"
-#include "shell/pulse_demonstrator.h"
-#include "shell/pulse_file.h"
+#include "shell/window/pulse_demonstrator.h"
+#include "shell/pulse/pulse_file.h"
 
 #include <algorithm>
 #include <deque>

@@ -3,7 +3,7 @@
 
 #include "pulse_file_cases.h"
 
-#include "shell/demonstrator.h"
+#include "shell/window/demonstrator.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/session.h"
+#include "shell/window/session.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/ui/ondelwindow.h"
+#include "desktop/ondelwindow.h"
 #include "programs/registry.h"
 
 #include <QtTest>

@@ -3,8 +3,8 @@
 // them: each one brings up a message box that does not block, the timer
 // keeps ticking, and time, the rest of the state and the pulse columns stay
 // as the last good file left them.
-#include "shell/pulse_demonstrator.h"
-#include "shell/ui/ondelwindow.h"
+#include "shell/window/pulse_demonstrator.h"
+#include "desktop/ondelwindow.h"
 #include "tests/soak/pulse_file_cases.h"
 #include "programs/registry.h"
 

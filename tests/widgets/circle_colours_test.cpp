@@ -4,9 +4,9 @@
 // replaying each program's recorded session, then each is painted alone.
 // A circle smaller than its rim must still show, as a dot of its rim colour.
 #include "programs/registry.h"
-#include "shell/session.h"
-#include "shell/ui/primitivepainter.h"
-#include "shell/ui/twips.h"
+#include "shell/window/session.h"
+#include "desktop/primitivepainter.h"
+#include "desktop/twips.h"
 #include "tests/support/session_folder.h"
 
 #include <QtTest>

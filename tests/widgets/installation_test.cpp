@@ -2,7 +2,7 @@
 // A program tied to its installation finds the shipped pulse data from any
 // working folder (from the menu it runs in the home folder). The build tree
 // mirrors the installed layout, so the test runs against it.
-#include "shell/ui/installation.h"
+#include "desktop/installation.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/working_folder.h"
 #include "programs/registry.h"

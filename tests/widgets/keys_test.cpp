@@ -3,8 +3,8 @@
 // Page Down beats a focused speed bar, a text box keeps the keys it types,
 // a key whose action the program lacks does nothing, and the buttons name
 // their keys in their tooltips.
-#include "shell/ui/fonts.h"
-#include "shell/ui/ondelwindow.h"
+#include "desktop/fonts.h"
+#include "desktop/ondelwindow.h"
 #include "tests/support/opened_window.h"
 
 #include <QFileDialog>

@@ -3,8 +3,8 @@
 // ("ストロボ", "注釈", the strobe's count and spacing) changes the program's
 // tools and the next frame shows it; the keys S and A do the same and the
 // menu's checks follow them.
-#include "shell/ui/fonts.h"
-#include "shell/ui/ondelwindow.h"
+#include "desktop/fonts.h"
+#include "desktop/ondelwindow.h"
 #include "tests/support/stopped_window.h"
 
 #include <QMenu>

@@ -4,8 +4,8 @@
 // ticks shown that way, with the teacher's clicks changing the picture in
 // between, the window must show exactly what a repaint of all of it shows: a
 // pixel left out would stay on screen as a ghost of an earlier frame.
-#include "shell/ui/fonts.h"
-#include "shell/ui/primitivepainter.h"
+#include "desktop/fonts.h"
+#include "desktop/primitivepainter.h"
 #include "tests/support/stopped_window.h"
 
 #include <QDir>

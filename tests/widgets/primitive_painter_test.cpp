@@ -2,8 +2,8 @@
 // Replaying primitives: 15 twips to a pixel, colours as given, and the
 // extent a surface repaints holds every pixel a primitive touched (a pixel
 // outside it would stay on screen as a ghost of the last frame).
-#include "shell/ui/fonts.h"
-#include "shell/ui/primitivepainter.h"
+#include "desktop/fonts.h"
+#include "desktop/primitivepainter.h"
 
 #include <QtTest>
 

@@ -2,7 +2,7 @@
 // "実行/再実行" in a real window: the teacher types a base name into Text1
 // and presses the button; a good file fills the pulse columns, a missing
 // one brings up a message and changes nothing.
-#include "shell/ui/ondelwindow.h"
+#include "desktop/ondelwindow.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/stopped_window.h"
 #include "programs/registry.h"

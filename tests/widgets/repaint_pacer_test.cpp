@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Ticks faster than the screen: their changes are repainted together, at
 // most once per 8 ms, and none is lost.
-#include "shell/ui/repaintpacer.h"
+#include "desktop/repaintpacer.h"
 
 #include <QPaintEvent>
 #include <QWidget>

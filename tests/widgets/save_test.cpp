@@ -4,10 +4,10 @@
 // (Ctrl+E) at twice its size with Picture1 in it; the readings as a table.
 // Each asks where to write in a dialog that leaves the lesson running, and
 // a file that cannot be written is reported, in Japanese.
-#include "shell/pulse_file.h"
-#include "shell/pulse_demonstrator.h"
-#include "shell/ui/fonts.h"
-#include "shell/ui/ondelwindow.h"
+#include "shell/pulse/pulse_file.h"
+#include "shell/window/pulse_demonstrator.h"
+#include "desktop/fonts.h"
+#include "desktop/ondelwindow.h"
 #include "tests/support/stopped_window.h"
 #include "tests/support/temp_dir.h"
 

@@ -2,9 +2,9 @@
 // ondel10's slide bar in a real window: whatever way the teacher moves it,
 // the window hands the value to the program and the sample runs into the
 // row of particles.
-#include "shell/geometry.h"
-#include "shell/render.h"
-#include "shell/ui/ondelwindow.h"
+#include "shell/state/geometry.h"
+#include "shell/drawing/render.h"
+#include "desktop/ondelwindow.h"
 #include "programs/registry.h"
 #include "tests/support/frame_circles.h"
 

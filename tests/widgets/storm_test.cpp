@@ -4,7 +4,7 @@
 // its text boxes, with the timer running in between. After every event the
 // state must be sound (time where the handlers put it, every variable in
 // range, drawable frames), and at the end the window must still answer.
-#include "shell/ui/ondelwindow.h"
+#include "desktop/ondelwindow.h"
 #include "tests/soak/pulse_file_cases.h"
 #include "tests/soak/soak_checks.h"
 #include "tests/soak/soak_events.h"

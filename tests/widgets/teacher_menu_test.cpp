@@ -2,9 +2,9 @@
 // What the teacher reaches beside the controls: F1's help window, the
 // right-click menu on the drawing, the file dialog behind Ctrl+O whose file
 // loads as "実行/再実行" loads a typed name, and F11's full screen.
-#include "shell/ui/fonts.h"
-#include "shell/ui/ondelwindow.h"
-#include "shell/pulse_demonstrator.h"
+#include "desktop/fonts.h"
+#include "desktop/ondelwindow.h"
+#include "shell/window/pulse_demonstrator.h"
 #include "tests/support/opened_window.h"
 #include "tests/support/temp_dir.h"
 

@@ -3,9 +3,9 @@
 // puts it, with its caption, font and tab order; clicking the common
 // controls changes the state; the y-t picture shows, hides and restarts;
 // the speed bar sets the timer.
-#include "shell/ui/fonts.h"
-#include "shell/ui/ondelwindow.h"
-#include "shell/ui/picturearea.h"
+#include "desktop/fonts.h"
+#include "desktop/ondelwindow.h"
+#include "desktop/picturearea.h"
 #include "tests/support/stopped_window.h"
 #include "programs/registry.h"
 

@@ -4,12 +4,12 @@
 // Ctrl+minus, Ctrl+0, the right-click menu and F11, on a 1920 x 1200 screen:
 // every control, font and drawing grows alike, 100% is exactly the layout
 // again, and the y-t trace survives.
-#include "shell/ui/fonts.h"
-#include "shell/ui/framecanvas.h"
-#include "shell/ui/ondelwindow.h"
-#include "shell/ui/picturearea.h"
-#include "shell/ui/windowzoom.h"
-#include "shell/yt_trace.h"
+#include "desktop/fonts.h"
+#include "desktop/framecanvas.h"
+#include "desktop/ondelwindow.h"
+#include "desktop/picturearea.h"
+#include "desktop/windowzoom.h"
+#include "shell/drawing/yt_trace.h"
 #include "tests/support/opened_window.h"
 #include "tests/support/temp_dir.h"
 

@@ -5,8 +5,8 @@
 #include "opened_program.h"
 
 #include "programs/registry.h"
-#include "shell/pulse_file.h"
-#include "shell/session.h"
+#include "shell/pulse/pulse_file.h"
+#include "shell/window/session.h"
 
 #include <emscripten/bind.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/draw_list.h"
+#include "shell/drawing/draw_list.h"
 
 #include <string>
 #include <vector>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "opened_program.h"
 
-#include "shell/help_text.h"
-#include "shell/keys.h"
-#include "shell/lesson_tools.h"
+#include "shell/window/help_text.h"
+#include "shell/state/keys.h"
+#include "shell/state/lesson_tools.h"
 
 using emscripten::val;
 

@@ -3,7 +3,7 @@
 
 #include "encoded_drawing.h"
 
-#include "shell/demonstrator.h"
+#include "shell/window/demonstrator.h"
 
 #include <emscripten/val.h>
 

@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/window/help_text.h"
+
+#include <algorithm>
+
+namespace ondel {
+
+namespace {
+
+struct ActionHelp {
+    Action action;
+    std::string_view title; // for a control whose caption does not say it
+    std::string_view line;
+};
+
+const ActionHelp actionHelp[] = {
+    {Action::ToggleTransverse, "横波", "横波の粒子の列を表示する／隠す。"},
+    {Action::ToggleLongitudinal, "縦波", "縦波の粒子の列を表示する／隠す。"},
+    {Action::StopOrStep, "停止／駒送り", "動きを止める。止まっているときは押すたびに1コマ進む。"},
+    {Action::Resume, "再開", "止めた動きを再開する（「再開／停止」は動いているときに押すと止める）。"},
+    {Action::Reverse, "進行方向", "時間の進む向きを逆にする（波が逆向きに進む）。"},
+    {Action::NextCurveMode, "y-x線", "押すたびに y-x 線（各成分と合成の波形）の表示が切り替わる。"},
+    {Action::ToggleTrace, "y-t線", "1つの粒子の y-t 線を下の枠に描く／消す。"},
+    {Action::RowsSeparate, "横縦別々", "縦波を横波の下の別の軸に描く。"},
+    {Action::RowsOverlaid, "横波と合成", "縦波を横波と同じ軸に描く。"},
+    {Action::TraceGreen, "緑", "y-t 線で1番目の粒子を追う。"},
+    {Action::TraceRed, "赤", "y-t 線で6番目の粒子を追う。"},
+    {Action::LoadPulse, "実行/再実行", "欄に書いた名前に \".csv\" を付けたパルスファイルを読み込み、最初から動かす。"},
+    {Action::NextEndCondition, "自由固定", "媒質の端（自由端・固定端・無反射）を切り替える。"},
+    {Action::ToggleStandingWave, "定常波", "進行波と定常波を切り替える。"},
+    {Action::TogglePhase, "同相逆相", "2つ目のスピーカーを同相・逆相に切り替える。"},
+    {Action::FlipRearFaces, "スピーカ向き", "スピーカーの後ろ側から出る音を切り替える。"},
+    {Action::Speed, "速度", "タイマーの間隔。つまみが左ほど速く、右ほど遅い。"},
+    {Action::SlideBar, "スライドバー", "上下に動かして、送り出すパルスの高さを手で描く。"},
+    {Action::PulseFileName, "ファイル名の欄", "読み込むパルスファイルの名前（\".csv\" は付けない）。"},
+    {Action::Separation, "間隔の欄", "2つのスピーカーの間隔。"},
+    {Action::ToggleStrobe, "ストロボ",
+     "少し前の時刻の粒子を、古いものほど薄い色で重ねて描く／消す（枚数と間隔はメニューで選ぶ）。"},
+    {Action::ToggleAnnotations, "注釈", "山・谷、密・疎、腹・節を列の下に書き入れる／消す。"},
+    {Action::StrobeCount, "ストロボの枚数", "重ねて描く少し前の時刻の数。"},
+    {Action::StrobeSpacing, "ストロボの間隔", "重ねて描く時刻の間隔（コマ数）。"},
+};
+
+const ActionHelp *helpFor(Action action)
+{
+    const auto it = std::find_if(std::begin(actionHelp), std::end(actionHelp),
+                                 [&](const ActionHelp &h) { return h.action == action; });
+    return it == std::end(actionHelp) ? nullptr : &*it;
+}
+
+// A button says what it is; an option's, a bar's or a box's caption does not.
+std::string controlTitle(const ControlSpec &control)
+{
+    if (control.kind == ControlKind::Button)
+        return control.caption;
+    const ActionHelp *help = helpFor(control.action);
+    return help ? std::string(help->title) : control.caption;
+}
+
+// A key that clicks an action is named by the caption of the program's
+// control, a lesson tool's key (no control) by the tool.
+std::string keyLine(const KeyBinding &binding, const WindowLayout &layout)
+{
+    const std::string key(binding.name);
+    if (const auto *action = std::get_if<Action>(&binding.target)) {
+        const auto &controls = layout.controls;
+        const auto control = std::find_if(controls.begin(), controls.end(),
+                                          [&](const ControlSpec &c) { return c.action == *action; });
+        const std::string title = control != controls.end() ? controlTitle(*control) : std::string(helpFor(*action)->title);
+        return key + ": " + title + " — " + std::string(actionDescription(*action));
+    }
+    return key + ": " + std::string(commandDescription(std::get<WindowCommand>(binding.target)));
+}
+
+bool hasTextBox(const WindowLayout &layout)
+{
+    return std::any_of(layout.controls.begin(), layout.controls.end(),
+                       [](const ControlSpec &c) { return c.kind == ControlKind::TextBox; });
+}
+
+} // namespace
+
+std::string_view actionDescription(Action action)
+{
+    const ActionHelp *help = helpFor(action);
+    return help ? help->line : std::string_view{};
+}
+
+std::string_view commandDescription(WindowCommand command)
+{
+    switch (command) {
+    case WindowCommand::Help:
+        return "このヘルプを開く。";
+    case WindowCommand::FullScreen:
+        return "画面いっぱいに表示する。もう一度押すか Esc で元に戻る。";
+    case WindowCommand::OpenFile:
+        return "パルスファイルを選んで読み込み、最初から動かす。";
+    case WindowCommand::Faster:
+        return "速くする（速度のつまみを1目盛り左へ）。";
+    case WindowCommand::Slower:
+        return "遅くする（速度のつまみを1目盛り右へ）。";
+    case WindowCommand::SavePulse:
+        return "スライドバーで描いたパルスをパルスファイルに保存する（ondel9 や ondel8 で読み込める）。";
+    case WindowCommand::SaveImage:
+        return "いまの画面の絵を画像（PNG）に保存する（ボタン類は入らない）。";
+    case WindowCommand::ZoomIn:
+        return "ウィンドウ全体を1段拡大する（125%、150%、175%、200%、250%、300%、画面に収まるところまで）。";
+    case WindowCommand::ZoomOut:
+        return "ウィンドウ全体を1段縮小する。";
+    case WindowCommand::ZoomReset:
+        return "等倍（100%）に戻す。";
+    }
+    return {};
+}
+
+std::string controlHint(const ControlSpec &control)
+{
+    const KeyBinding *key = keyFor(control.action);
+    if (control.kind != ControlKind::Button || !key)
+        return {};
+    return control.caption + " (" + std::string(key->name) + ")";
+}
+
+std::string helpText(const ProgramDescription &description, Edition edition)
+{
+    std::string text = description.identity.name + " — " + description.identity.summaryJa + "\n\n【ボタンと操作】\n";
+    for (const ControlSpec &control : description.layout.controls) {
+        if (control.action == Action::None)
+            continue;
+        text += "・" + controlTitle(control) + ": " + std::string(actionDescription(control.action));
+        if (const KeyBinding *key = keyFor(control.action))
+            text += "（" + std::string(key->name) + "）";
+        text += "\n";
+    }
+    text += "\n【キー】\n";
+    for (const KeyBinding &binding : keyBindings())
+        if (keyApplies(binding, description.layout, edition))
+            text += "・" + keyLine(binding, description.layout) + "\n";
+    if (hasTextBox(description.layout))
+        text += "文字の欄に入力している間は、1文字のキー（R、1、+ など）は文字として入ります。\n";
+    return text;
+}
+
+std::string aboutText(const ProgramDescription &description, std::string_view version)
+{
+    return description.identity.name + " — " + description.identity.summaryJa + "\n\nondel_nami " +
+           std::string(version) + "\nライセンス: GPL-3.0-or-later\n";
+}
+
+} // namespace ondel

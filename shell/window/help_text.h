@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "shell/window/description.h"
+#include "shell/state/keys.h"
+
+#include <string>
+#include <string_view>
+
+// What the teacher reads about a program, in Japanese and as plain text, the
+// same on the desktop and in the browser: the help behind F1, a button's
+// tooltip and the about box.
+namespace ondel {
+
+// One line on what a control bound to `action` does; empty for Action::None.
+std::string_view actionDescription(Action action);
+// One line on what a key's window command does.
+std::string_view commandDescription(WindowCommand command);
+
+// A button's tooltip: "停止／　駒送り (Page Down)"; empty for a control
+// that is no button or whose action has no key.
+std::string controlHint(const ControlSpec &control);
+
+// The program's summary, what each of its controls does and its keys in the
+// edition (the zoom keys on the desktop only).
+std::string helpText(const ProgramDescription &description, Edition edition);
+
+// The program, the release it belongs to and its licence.
+std::string aboutText(const ProgramDescription &description, std::string_view version);
+
+} // namespace ondel

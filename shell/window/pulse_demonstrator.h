@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "shell/window/demonstrator.h"
+#include "shell/pulse/pulse_file.h"
+#include "shell/pulse/pulse_table.h"
+
+// A window whose wave comes from the pulse data file: it owns the two pulse
+// columns and loads them on "実行/再実行" from the file whose base name is
+// typed into the text box, plus ".csv".
+namespace ondel {
+
+class PulseDemonstrator : public Demonstrator {
+public:
+    const PulseTable &forwardPulse() const { return forwardPulse_; }
+    const PulseTable &backwardPulse() const { return backwardPulse_; }
+
+    bool openPulseFile(const std::string &path) override;
+    bool openPulseData(std::string_view bytes, const std::string &fileName) override;
+
+protected:
+    explicit PulseDemonstrator(ProgramDescription description);
+
+    // What a program takes over from its other controls before any load
+    // (the speakers' separation).
+    virtual void beforeLoad() {}
+
+private:
+    // Reads the file named in the name box into both columns and restarts
+    // time. On any error the teacher gets a message and nothing changes.
+    bool loadPulseFile();
+    // Takes a read file over, or reports why it was refused.
+    bool take(const PulseReadResult &result);
+
+    PulseTable forwardPulse_;
+    PulseTable backwardPulse_;
+};
+
+} // namespace ondel
