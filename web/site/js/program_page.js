@@ -2,7 +2,18 @@
 // One program in the page (program.html#ondel8): Form1 built from the
 // core's layout, the teacher's input handed to the core, the timer run from
 // animation frames, and each frame painted from the core's drawing.
-'use strict';
+
+import * as bar from './bar.js';
+import * as drawing from './drawing.js';
+import * as form from './form.js';
+import * as keys from './keys.js';
+import './offline.js';
+import * as pulseFiles from './pulse_files.js';
+import * as saving from './saving.js';
+import { TickBudget } from './ticker.js';
+
+// The core's module factory comes from ondel_core.js, loaded before this script.
+/* global OndelCore */
 
 (async () => {
   const name = decodeURIComponent(location.hash.slice(1)) || 'ondel8';
