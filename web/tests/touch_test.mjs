@@ -2,8 +2,8 @@
 // A teacher's fingers, through Chromium's touch emulation: a tap on 横波
 // shows the row on the canvas, a tap on an option selects it, the speed bar
 // follows a tap on its track and a drag of its thumb, and ondel10's slide
-// bar follows a drag without scrolling the page (shorter than Form1 here);
-// each reaches the core at once (no tap delay).
+// bar follows a drag without scrolling the page, at the fitted size and at
+// 125%; each reaches the core at once (no tap delay).
 //   node touch_test.mjs SITE_FOLDER
 import { collectPageErrors, launchChromium } from './chromium.mjs';
 import { greenPixels } from './frame_pixels.mjs';
@@ -42,8 +42,8 @@ async function drag(page, cdp, from, to) {
   await page.waitForTimeout(100);
 }
 
-async function open(page, name) {
-  await page.goto(`${server.url}program.html#${name}`);
+async function open(page, name, query = '') {
+  await page.goto(`${server.url}program.html${query}#${name}`);
   await page.waitForSelector('#Form1 #Command1');
   await page.evaluate(spyOnCore);
 }
@@ -73,34 +73,38 @@ try {
   tally.check(`a tap selects the option ${option}`, await page.$eval(`#${option} input`, (radio) => radio.checked));
   tally.check('… and reaches the core', (await values(page, 'perform')).length === 2);
 
-  // The speed bar: a tap on its track near the right end, then a drag of its thumb to the left end.
-  const bar = await box(page, 'HScroll1');
-  const y = bar.y + bar.height / 2;
-  await page.touchscreen.tap(bar.x + bar.width * 0.9, y);
-  await page.waitForTimeout(100);
-  const tappedValue = Number(await page.$eval('#HScroll1', (b) => b.value));
-  tally.check('a tap on the speed bar\'s track moves it there', tappedValue > 150, `value ${tappedValue}`);
-  await drag(page, cdp, { x: bar.x + bar.width * 0.9, y }, { x: bar.x - 20, y });
-  const draggedValue = Number(await page.$eval('#HScroll1', (b) => b.value));
-  const speeds = (await values(page, 'setValue')).map((r) => r.args[1]);
-  tally.check('a drag moves the speed bar to its end', draggedValue === 1, `value ${draggedValue}`);
-  tally.check('… and the core hears it on the way', speeds.length >= 3 && speeds.at(-1) === 1, speeds.join(' '));
+  // The bars at the fitted size (smaller than 100% here) and larger than 100%.
+  for (const [size, query] of [['fitted', ''], ['125%', '?zoom=125']]) {
+    if (query) await open(page, 'ondel8', query);
+    // The speed bar: a tap on its track near the right end, then a drag of its thumb to the left end.
+    const bar = await box(page, 'HScroll1');
+    const y = bar.y + bar.height / 2;
+    await page.touchscreen.tap(bar.x + bar.width * 0.9, y);
+    await page.waitForTimeout(100);
+    const tappedValue = Number(await page.$eval('#HScroll1', (b) => b.value));
+    tally.check(`${size}: a tap on the speed bar's track moves it there`, tappedValue > 150, `value ${tappedValue}`);
+    await drag(page, cdp, { x: bar.x + bar.width * 0.9, y }, { x: bar.x - 20, y });
+    const draggedValue = Number(await page.$eval('#HScroll1', (b) => b.value));
+    const speeds = (await values(page, 'setValue')).map((r) => r.args[1]);
+    tally.check(`${size}: a drag moves the speed bar to its end`, draggedValue === 1, `value ${draggedValue}`);
+    tally.check(`${size}: … and the core hears it on the way`, speeds.length >= 3 && speeds.at(-1) === 1, speeds.join(' '));
 
-  // ondel10's slide bar, dragged from its middle to its top and back down.
-  await open(page, 'ondel10');
-  const slide = await box(page, 'VScroll1');
-  const x = slide.x + slide.width / 2;
-  const middle = Number(await page.$eval('#VScroll1', (b) => b.value));
-  await drag(page, cdp, { x, y: slide.y + slide.height / 2 }, { x, y: slide.y - 20 });
-  const top = Number(await page.$eval('#VScroll1', (b) => b.value));
-  await drag(page, cdp, { x, y: slide.y }, { x, y: slide.y + slide.height + 20 });
-  const bottom = Number(await page.$eval('#VScroll1', (b) => b.value));
-  const slid = (await values(page, 'setValue')).length;
-  tally.check('a drag moves the slide bar up and down', top !== middle && bottom !== top && bottom !== middle,
-    `values ${middle}, ${top}, ${bottom}`);
-  tally.check('… and the core hears it', slid >= 4, `${slid} values`);
-  const scrolled = await page.evaluate(() => scrollY);
-  tally.check('dragging a bar does not scroll the page', scrolled === 0, `scrolled ${scrolled}`);
+    // ondel10's slide bar, dragged from its middle to its top and back down.
+    await open(page, 'ondel10', query);
+    const slide = await box(page, 'VScroll1');
+    const x = slide.x + slide.width / 2;
+    const middle = Number(await page.$eval('#VScroll1', (b) => b.value));
+    await drag(page, cdp, { x, y: slide.y + slide.height / 2 }, { x, y: slide.y - 20 });
+    const top = Number(await page.$eval('#VScroll1', (b) => b.value));
+    await drag(page, cdp, { x, y: slide.y }, { x, y: slide.y + slide.height + 20 });
+    const bottom = Number(await page.$eval('#VScroll1', (b) => b.value));
+    const slid = (await values(page, 'setValue')).length;
+    tally.check(`${size}: a drag moves the slide bar up and down`, top !== middle && bottom !== top && bottom !== middle,
+      `values ${middle}, ${top}, ${bottom}`);
+    tally.check(`${size}: … and the core hears it`, slid >= 4, `${slid} values`);
+    const scrolled = await page.evaluate(() => scrollY);
+    tally.check(`${size}: dragging a bar does not scroll the page`, scrolled === 0, `scrolled ${scrolled}`);
+  }
 
   for (const error of errors) tally.check('the page reports no error', false, error);
 } finally {
