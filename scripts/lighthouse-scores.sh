@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Lighthouse's accessibility and best-practices scores of the start page and
-# of ondel8, as a table: the browser edition served as any static server
+# of ondel8, on a phone (Lighthouse's own) and on a desktop, as a table: the browser edition served as any static server
 # would (python's, on 127.0.0.1) and audited in Debian's chromium.
 #   scripts/lighthouse-scores.sh [SITE_FOLDER]   (default build-web)
 # Lighthouse comes from npm at the version the figures are quoted for.
@@ -17,17 +17,20 @@ trap 'kill $server 2>/dev/null || true; rm -rf "$out"' EXIT
 sleep 1
 
 export CHROME_PATH=${CHROME_PATH:-/usr/bin/chromium}
-printf '%-28s %14s %15s\n' page accessibility best-practices
+printf '%-36s %14s %15s\n' page accessibility best-practices
 for page in index.html "program.html#ondel8"; do
+ for device in mobile desktop; do
   report=$out/report.json
-  npx --yes "lighthouse@$version" "http://127.0.0.1:$port/$page" --quiet \
+  npx --yes "lighthouse@$version" "http://127.0.0.1:$port/$page" --quiet --form-factor=$device \
+    $([ $device = desktop ] && echo --preset=desktop) \
     --only-categories=accessibility,best-practices --output=json --output-path="$report" \
     --chrome-flags="--headless --no-sandbox --disable-gpu" >/dev/null
   node -e '
     const r = require(process.argv[1]);
     const score = (c) => Math.round(r.categories[c].score * 100);
     const failed = Object.values(r.audits).filter((a) => a.score === 0).map((a) => a.id);
-    console.log(`${process.argv[2].padEnd(28)} ${String(score("accessibility")).padStart(14)} ${String(score("best-practices")).padStart(15)}`);
+    console.log(`${process.argv[2].padEnd(36)} ${String(score("accessibility")).padStart(14)} ${String(score("best-practices")).padStart(15)}`);
     if (failed.length) console.log(`  failed audits: ${failed.join(", ")}`);
-  ' "$report" "$page"
+  ' "$report" "$page ($device)"
+ done
 done
