@@ -29,6 +29,7 @@ function surfaces() {
   };
   return {
     ratio: devicePixelRatio,
+    fullScreen: document.fullscreenElement !== null,
     frame: describe(document.querySelector('#Form1 canvas.frame'), [0, 255, 0]), // particle 1's green
     picture: describe(document.getElementById('Picture1'), [0, 0, 0]), // the trace and its axes
   };
@@ -132,14 +133,21 @@ try {
     ['ratio 2', () => setRatio(2)],
     ['ratio 1', () => setRatio(1)],
     ['150% chosen', () => page.selectOption('#zoom-choice', '150')],
-    ['fitted again in a window turned upright', () => page.selectOption('#zoom-choice', 'fit')
-      .then(() => setMetrics(700, 1000, 1, false))],
+    ['F11: full screen fits whatever is chosen', () => page.keyboard.press('F11')],
+    ['fitted again in a window turned upright', () => page.keyboard.press('F11')
+      .then(() => page.selectOption('#zoom-choice', 'fit')).then(() => setMetrics(700, 1000, 1, false))],
   ];
   let before = await page.evaluate(surfaces);
+  const fittedWidth = before.frame.cssWidth;
   for (const [name, change] of changes) {
     await change();
     await page.waitForTimeout(500);
     const after = await page.evaluate(surfaces);
+    if (name.startsWith('F11')) {
+      // Headless, the screen is the window: full screen shows Form1 as fitted at first.
+      tally.check(name, after.fullScreen && Math.abs(after.frame.cssWidth - fittedWidth) < 1,
+        `${after.frame.cssWidth} CSS pixels wide, ${fittedWidth} fitted`);
+    }
     for (const canvas of ['frame', 'picture']) {
       const s = after[canvas];
       const sized = s.width === Math.round(s.cssWidth * after.ratio) && s.height === Math.round(s.cssHeight * after.ratio);
