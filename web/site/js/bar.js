@@ -31,6 +31,8 @@ function wire(program) {
     if (dialog.open) return;
     dialog.querySelector('#help-text').replaceChildren(...helpContent(program));
     dialog.showModal();
+    // Opened at its start (what to tap), not where its 閉じる button is.
+    dialog.scrollTop = 0;
   };
   document.getElementById('help-button').addEventListener('click', help);
   const fullScreen = fullScreenSwitch(document.getElementById('fullscreen-button'), document.getElementById('program'));
