@@ -110,7 +110,9 @@ try {
     }
   }
 
-  const keyRows = [['Home', '1'], ['ArrowRight', '2'], ['ArrowUp', '1'], ['End', '200'], ['ArrowLeft', '199']];
+  // The keys reach the focused bar in place of the browser's own moves
+  // (the moves themselves are tested in logic/scroll_bar_test.mjs).
+  const keyRows = [['Home', '1'], ['ArrowRight', '2'], ['End', '200']];
   await page.focus('#HScroll1');
   for (const [key, expected] of keyRows) {
     await page.keyboard.press(key);

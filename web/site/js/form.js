@@ -5,6 +5,7 @@
 // handed to the action the layout binds it to.
 
 import * as drawing from './drawing.js';
+import { moveScrollBarByKey } from './scroll_bar.js';
 
 const fontFamily = '"ＭＳ Ｐゴシック", "MS PGothic", "IPAPGothic", sans-serif';
 const px = (twips) => `${twips / drawing.twipsPerPixel}px`;
@@ -16,32 +17,21 @@ function place(element, rect) {
 
 // A caption too wide for its button breaks after a slash or at a
 // full-width space ("停止／" over "駒送り"), else wherever it must.
+export function captionParts(caption) {
+  return caption.split(/(?<=[／/　])/);
+}
+
 function buttonCaption(button, caption) {
-  caption.split(/(?<=[／/　])/).forEach((part, k) => {
+  captionParts(caption).forEach((part, k) => {
     if (k > 0) button.append(document.createElement('wbr'));
     button.append(part);
   });
 }
 
-// A page of a scroll bar, as the desktop's QScrollBar keeps it.
-const pageStep = 10;
-
-// Moves a scroll bar by `delta` within its range; `changed(value)` hears a new value.
-function moveScrollBar(bar, delta, changed) {
-  const value = Math.min(Math.max(Number(bar.value) + delta, Number(bar.min)), Number(bar.max));
-  if (value === Number(bar.value)) return;
-  bar.value = String(value);
-  changed(value);
-}
-
-// Keys move a scroll bar as on the desktop: a step with the arrows, to an
-// end with Home/End (Page Up and Page Down are the core's keys).
+// Keys move a focused scroll bar; the browser's own moves are kept out.
 function scrollBarKeys(bar, changed) {
   bar.addEventListener('keydown', (event) => {
-    const moves = { ArrowLeft: -1, ArrowUp: -1, ArrowRight: 1, ArrowDown: 1, Home: -Infinity, End: Infinity };
-    if (!(event.key in moves)) return;
-    event.preventDefault();
-    moveScrollBar(bar, moves[event.key], changed);
+    if (moveScrollBarByKey(bar, event.key, changed)) event.preventDefault();
   });
 }
 
@@ -138,4 +128,4 @@ function build(layout, host, input) {
   return { window: window1, canvas, picture: elements.get('Picture1') ?? null };
 }
 
-export { build, cssFont, moveScrollBar, pageStep };
+export { build, cssFont };

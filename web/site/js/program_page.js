@@ -10,6 +10,7 @@ import * as keys from './keys.js';
 import './offline.js';
 import * as pulseFiles from './pulse_files.js';
 import * as saving from './saving.js';
+import * as scrollBar from './scroll_bar.js';
 import { TickBudget } from './ticker.js';
 
 // The core's module factory comes from ondel_core.js, loaded before this script.
@@ -129,7 +130,7 @@ import { TickBudget } from './ticker.js';
 
   // The core's keys: a control's action as its click, else a window command.
   const speedControl = layout.controls.find((c) => c.action === core.speedAction);
-  const stepSpeed = (pages) => form.moveScrollBar(document.getElementById(speedControl.name), pages * form.pageStep,
+  const stepSpeed = (pages) => scrollBar.moveScrollBar(document.getElementById(speedControl.name), pages * scrollBar.pageStep,
     (value) => input.setValue(core.speedAction, value));
   const commands = {
     Help: shown.help,
