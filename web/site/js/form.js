@@ -1,19 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Form1 rebuilt from the layout the core exports: every control placed at
-// its rectangle (15 twips to a CSS pixel, relative to its frame if it has
-// one), the element that takes its clicks named after it, and its input
+// its rectangle (in CSS pixels of `twipsPerPixel` twips, relative to its
+// frame if it has one), the element that takes its clicks named after it, and its input
 // handed to the action the layout binds it to.
 
-import * as drawing from './drawing.js';
 import { moveScrollBarByKey } from './scroll_bar.js';
 
 const fontFamily = '"ＭＳ Ｐゴシック", "MS PGothic", "IPAPGothic", sans-serif';
-const px = (twips) => `${twips / drawing.twipsPerPixel}px`;
 const cssFont = (font) => `${font.weight >= 700 ? 'bold ' : ''}${font.points}pt ${fontFamily}`;
-
-function place(element, rect) {
-  Object.assign(element.style, { left: px(rect.left), top: px(rect.top), width: px(rect.width), height: px(rect.height) });
-}
 
 // A caption too wide for its button breaks after a slash or at a
 // full-width space ("停止／" over "駒送り"), else wherever it must.
@@ -100,13 +94,14 @@ function makeControl(control, input) {
   if (control.hint) element.title = control.hint;
   element.className = `control ${kind}`;
   element.style.font = cssFont(control.font);
-  place(element, control.rect);
   return element;
 }
 
-// Builds Form1 into `host`. `input` takes {perform, setValue, setText}.
-// Returns the window, its frame canvas and Picture1's canvas (or null).
-function build(layout, host, input) {
+// Builds Form1 into `host`, `twipsPerPixel` twips to a CSS pixel. `input`
+// takes {perform, setValue, setText}. Returns the window, its frame canvas
+// and Picture1's canvas (or null).
+function build(layout, host, input, twipsPerPixel) {
+  const px = (twips) => `${twips / twipsPerPixel}px`;
   const window1 = document.createElement('div');
   window1.id = 'Form1';
   window1.style.width = px(layout.clientWidth);
@@ -119,7 +114,12 @@ function build(layout, host, input) {
 
   const elements = new Map();
   const controls = [...layout.controls].sort((a, b) => a.tabIndex - b.tabIndex);
-  for (const control of controls) elements.set(control.name, makeControl(control, input));
+  for (const control of controls) {
+    const element = makeControl(control, input);
+    const { left, top, width, height } = control.rect;
+    Object.assign(element.style, { left: px(left), top: px(top), width: px(width), height: px(height) });
+    elements.set(control.name, element);
+  }
   // In tab order, each in its frame.
   for (const control of controls) {
     (control.frame ? elements.get(control.frame) : window1).append(elements.get(control.name));
