@@ -13,9 +13,6 @@ import * as saving from './saving.js';
 import * as scrollBar from './scroll_bar.js';
 import { TickBudget } from './ticker.js';
 
-// The core's module factory comes from ondel_core.js, loaded before this script.
-/* global OndelCore */
-
 (async () => {
   const name = decodeURIComponent(location.hash.slice(1)) || 'ondel8';
   addEventListener('hashchange', () => location.reload());
