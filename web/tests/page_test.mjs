@@ -51,9 +51,10 @@ async function greenAfterClick(page, control) {
 }
 
 // The painter: [name, drawing, width of the line before it, pixel to read, colour expected there].
-function runPainterRows(antialiased) {
+async function runPainterRows(antialiased) {
   const canvas = document.createElement('canvas');
-  const painter = new drawing.SurfacePainter(canvas, { antialiased });
+  const core = await OndelCore();
+  const painter = new drawing.SurfacePainter(canvas, core.painterContract(), { antialiased });
   painter.resize(40, 40, 1);
   const pixel = (x, y) => [...painter.ctx.getImageData(x, y, 1, 1).data.slice(0, 3)]
     .reduce((rgb, v) => rgb * 256 + v, 0);
@@ -129,7 +130,9 @@ try {
     }
   }
 
-  const keyRows = [['Home', '1'], ['ArrowRight', '2'], ['ArrowUp', '1'], ['End', '200'], ['ArrowLeft', '199']];
+  // The keys reach the focused bar in place of the browser's own moves
+  // (the moves themselves are tested in logic/scroll_bar_test.mjs).
+  const keyRows = [['Home', '1'], ['ArrowRight', '2'], ['End', '200']];
   await page.focus('#HScroll1');
   for (const [key, expected] of keyRows) {
     await page.keyboard.press(key);

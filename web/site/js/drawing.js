@@ -1,16 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Replays the core's drawing (the numbers of web/core/encoded_drawing.h)
-// onto a canvas: 15 twips to a CSS pixel, line widths in CSS pixels, both
-// scaled by the device pixel ratio. A frame holds hundreds of identical
-// dots, so each kind of circle is drawn once into a sprite and copied; the
-// lines of one colour that follow each other are stroked as one path.
-
-const twipsPerPixel = 15;
-const background = 0xf0f0f0;
-// Radii above this (in twips) are drawn directly instead of from a sprite.
-const largestSpriteRadius = 1500;
-// How far outside the surface a shape may start and still be drawn, in CSS pixels.
-const margin = 64;
+// onto a canvas, by the rules the desktop's painter keeps too (the core's
+// painterContract(): the scale, the background, the sprites' limit, the
+// margin, the line widths, the dot rule, the opcodes): line widths in CSS
+// pixels, scaled by the device pixel ratio. A frame holds hundreds of
+// identical dots, so each kind of circle is drawn once into a sprite and
+// copied; the lines of one colour that follow each other are stroked as
+// one path.
 
 const cssColour = (rgb) => '#' + rgb.toString(16).padStart(6, '0');
 // A frame uses a handful of colours a thousand times: their CSS text once.
@@ -34,11 +30,10 @@ function filledCircle(ctx, x, y, radius, fill, rim, width) {
   ctx.stroke();
 }
 
-// A circle as pixels: `antialiased` off gives hard edges, so that a dot
-// drawn again in the background colour erases exactly what it covered.
-function makeSprite(radius, fill, rim, width, antialiased) {
-  // A circle smaller than its rim shows as a dot the rim's width across.
-  const dot = 2 * radius < width;
+// A circle as pixels, or as a `dot` the rim's width across in the rim's
+// colour: `antialiased` off gives hard edges, so that a dot drawn again in
+// the background colour erases exactly what it covered.
+function makeSprite(radius, fill, rim, width, { antialiased, dot }) {
   const outer = dot ? width / 2 : radius + width / 2;
   const size = Math.ceil(2 * outer + 2);
   const canvas = document.createElement('canvas');
@@ -70,8 +65,10 @@ function makeSprite(radius, fill, rim, width, antialiased) {
 }
 
 class SurfacePainter {
-  // `font`: the CSS font of the texts this surface prints.
-  constructor(canvas, { antialiased = true, font = '' } = {}) {
+  // `contract`: the core's painterContract(); `font`: the CSS font of the
+  // texts this surface prints.
+  constructor(canvas, contract, { antialiased = true, font = '' } = {}) {
+    this.contract = contract;
     this.canvas = canvas;
     this.ctx = canvas.getContext('2d');
     this.antialiased = antialiased;
@@ -114,17 +111,17 @@ class SurfacePainter {
   }
 
   clear() {
-    this.ctx.fillStyle = cachedColour(background);
+    this.ctx.fillStyle = cachedColour(this.contract.background);
     this.ctx.fillRect(0, 0, this.canvas.width, this.canvas.height);
   }
 
   // Device pixels of a twip coordinate.
   px(twips) {
-    return (twips / twipsPerPixel) * this.scale;
+    return (twips / this.contract.twipsPerPixel) * this.scale;
   }
 
   outside(x0, y0, x1, y1, reach) {
-    const m = (margin + reach) * this.scale;
+    const m = (this.contract.margin + reach) * this.scale;
     const w = this.canvas.width;
     const h = this.canvas.height;
     return (x0 < -m && x1 < -m) || (y0 < -m && y1 < -m) || (x0 > w + m && x1 > w + m) || (y0 > h + m && y1 > h + m);
@@ -171,7 +168,7 @@ class SurfacePainter {
     if (this.outside(cx, cy, cx, cy, r / this.scale + this.lineWidth)) return;
     const radiusTwips = Math.round(radius);
     const width = this.lineWidth * this.scale;
-    if (radiusTwips > largestSpriteRadius) {
+    if (radiusTwips > this.contract.largestSpriteRadius) {
       this.ctx.beginPath();
       filledCircle(this.ctx, cx, cy, r, fill, rim, width);
       return;
@@ -190,7 +187,9 @@ class SurfacePainter {
     const key = `${radius} ${fill} ${rim} ${this.lineWidth}`;
     let sprite = this.sprites.get(key);
     if (!sprite) {
-      sprite = makeSprite(this.px(radius), fill, rim, this.lineWidth * this.scale, this.antialiased);
+      const [r, width] = [this.px(radius), this.lineWidth * this.scale];
+      const dot = this.contract.showsAsDot(r, width);
+      sprite = makeSprite(r, fill, rim, width, { antialiased: this.antialiased, dot });
       this.sprites.set(key, sprite);
     }
     Object.assign(last, { sprite, radius, fill, rim, lineWidth: this.lineWidth });
@@ -213,14 +212,15 @@ class SurfacePainter {
 
   // Draws one encoded drawing: {numbers, texts}.
   replay({ numbers: n, texts }) {
+    const { opcodes: op, thinnestLine, thickestLine } = this.contract;
     for (let i = 0; i < n.length;) {
-      if (n[i] !== 2) this.strokePath();
+      if (n[i] !== op.line) this.strokePath();
       switch (n[i]) {
-        case 0: this.clear(); i += 1; break;
-        case 1: this.lineWidth = Math.min(Math.max(n[i + 1], 1), 64); i += 2; break;
-        case 2: this.line(n[i + 1], n[i + 2], n[i + 3], n[i + 4], n[i + 5]); i += 6; break;
-        case 3: this.circle(n[i + 1], n[i + 2], n[i + 3], n[i + 4], n[i + 5]); i += 6; break;
-        case 4: this.text(n[i + 1], n[i + 2], texts[n[i + 3]]); i += 4; break;
+        case op.clear: this.clear(); i += 1; break;
+        case op.lineWidth: this.lineWidth = Math.min(Math.max(n[i + 1], thinnestLine), thickestLine); i += 2; break;
+        case op.line: this.line(n[i + 1], n[i + 2], n[i + 3], n[i + 4], n[i + 5]); i += 6; break;
+        case op.circle: this.circle(n[i + 1], n[i + 2], n[i + 3], n[i + 4], n[i + 5]); i += 6; break;
+        case op.text: this.text(n[i + 1], n[i + 2], texts[n[i + 3]]); i += 4; break;
         default: throw new Error(`unknown drawing opcode ${n[i]}`);
       }
     }
@@ -228,4 +228,4 @@ class SurfacePainter {
   }
 }
 
-export { SurfacePainter, twipsPerPixel, cssColour, background };
+export { SurfacePainter, cssColour };

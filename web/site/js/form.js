@@ -1,23 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Form1 rebuilt from the layout the core exports: every control placed at
-// its rectangle (15 twips to a CSS pixel, relative to its frame if it has
-// one), the element that takes its clicks named after it, and its input
+// its rectangle (in CSS pixels of `twipsPerPixel` twips, relative to its
+// frame if it has one), the element that takes its clicks named after it, and its input
 // handed to the action the layout binds it to.
 
-import * as drawing from './drawing.js';
+import { moveScrollBarByKey } from './scroll_bar.js';
 
 const fontFamily = '"ＭＳ Ｐゴシック", "MS PGothic", "IPAPGothic", sans-serif';
-const px = (twips) => `${twips / drawing.twipsPerPixel}px`;
 const cssFont = (font) => `${font.weight >= 700 ? 'bold ' : ''}${font.points}pt ${fontFamily}`;
-
-function place(element, rect) {
-  Object.assign(element.style, { left: px(rect.left), top: px(rect.top), width: px(rect.width), height: px(rect.height) });
-}
 
 // A caption too wide for its button breaks after a slash or at a
 // full-width space ("停止／" over "駒送り"), else wherever it must.
+export function captionParts(caption) {
+  return caption.split(/(?<=[／/　])/);
+}
+
 function buttonCaption(button, caption) {
-  caption.split(/(?<=[／/　])/).forEach((part, k) => {
+  captionParts(caption).forEach((part, k) => {
     if (k > 0) button.append(document.createElement('wbr'));
     button.append(part);
   });
@@ -32,25 +31,10 @@ function describeCanvas(canvas, description) {
   canvas.setAttribute('aria-label', description);
 }
 
-// A page of a scroll bar, as the desktop's QScrollBar keeps it.
-const pageStep = 10;
-
-// Moves a scroll bar by `delta` within its range; `changed(value)` hears a new value.
-function moveScrollBar(bar, delta, changed) {
-  const value = Math.min(Math.max(Number(bar.value) + delta, Number(bar.min)), Number(bar.max));
-  if (value === Number(bar.value)) return;
-  bar.value = String(value);
-  changed(value);
-}
-
-// Keys move a scroll bar as on the desktop: a step with the arrows, to an
-// end with Home/End (Page Up and Page Down are the core's keys).
+// Keys move a focused scroll bar; the browser's own moves are kept out.
 function scrollBarKeys(bar, changed) {
   bar.addEventListener('keydown', (event) => {
-    const moves = { ArrowLeft: -1, ArrowUp: -1, ArrowRight: 1, ArrowDown: 1, Home: -Infinity, End: Infinity };
-    if (!(event.key in moves)) return;
-    event.preventDefault();
-    moveScrollBar(bar, moves[event.key], changed);
+    if (moveScrollBarByKey(bar, event.key, changed)) event.preventDefault();
   });
 }
 
@@ -124,13 +108,14 @@ function makeControl(control, input) {
   if (control.hint) element.title = control.hint;
   element.className = `control ${kind}`;
   element.style.font = cssFont(control.font);
-  place(element, control.rect);
   return element;
 }
 
-// Builds Form1 into `host`. `input` takes {perform, setValue, setText}.
-// Returns the window, its frame canvas and Picture1's canvas (or null).
-function build(layout, host, input) {
+// Builds Form1 into `host`, `twipsPerPixel` twips to a CSS pixel. `input`
+// takes {perform, setValue, setText}. Returns the window, its frame canvas
+// and Picture1's canvas (or null).
+function build(layout, host, input, twipsPerPixel) {
+  const px = (twips) => `${twips / twipsPerPixel}px`;
   const window1 = document.createElement('div');
   window1.id = 'Form1';
   window1.style.width = px(layout.clientWidth);
@@ -143,7 +128,12 @@ function build(layout, host, input) {
 
   const elements = new Map();
   const controls = [...layout.controls].sort((a, b) => a.tabIndex - b.tabIndex);
-  for (const control of controls) elements.set(control.name, makeControl(control, input));
+  for (const control of controls) {
+    const element = makeControl(control, input);
+    const { left, top, width, height } = control.rect;
+    Object.assign(element.style, { left: px(left), top: px(top), width: px(width), height: px(height) });
+    elements.set(control.name, element);
+  }
   // In tab order, each in its frame.
   for (const control of controls) {
     (control.frame ? elements.get(control.frame) : window1).append(elements.get(control.name));
@@ -152,4 +142,4 @@ function build(layout, host, input) {
   return { window: window1, canvas, picture: elements.get('Picture1') ?? null };
 }
 
-export { build, cssFont, moveScrollBar, pageStep };
+export { build, cssFont };

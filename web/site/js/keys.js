@@ -33,4 +33,4 @@ function wire(table, obey) {
   }, { capture: true });
 }
 
-export { wire };
+export { keyName, wire };

@@ -11,10 +11,8 @@ import * as keys from './keys.js';
 import './offline.js';
 import * as pulseFiles from './pulse_files.js';
 import * as saving from './saving.js';
+import * as scrollBar from './scroll_bar.js';
 import { TickBudget } from './ticker.js';
-
-// The core's module factory comes from ondel_core.js, loaded before this script.
-/* global OndelCore */
 
 (async () => {
   const name = decodeURIComponent(location.hash.slice(1)) || 'ondel8';
@@ -60,18 +58,23 @@ import { TickBudget } from './ticker.js';
       program.setText(action, text);
     },
   };
+  // The rules the canvases are painted by, the desktop's too.
+  const contract = core.painterContract();
+  const { twipsPerPixel } = contract;
   const stage = document.getElementById('stage');
   const holder = Object.assign(document.createElement('div'), { id: 'form-fit' });
   stage.append(holder);
-  const built = form.build(layout, holder, input);
+  const built = form.build(layout, holder, input, twipsPerPixel);
   // The frame's texts (the annotations' labels) in the core's font for them.
-  const framePainter = new drawing.SurfacePainter(built.canvas, { font: form.cssFont(layout.frameTextFont) });
+  const framePainter = new drawing.SurfacePainter(built.canvas, contract, {
+    font: form.cssFont(layout.frameTextFont),
+  });
   // For the tests and the benchmark page: the program (its clock) and the
   // window's painting of its last frame.
   window.ondelPage = { program, repaint: () => framePainter.replay(program.frame()) };
   const pictureControl = layout.controls.find((c) => c.name === 'Picture1');
   if (built.picture) {
-    picturePainter = new drawing.SurfacePainter(built.picture, {
+    picturePainter = new drawing.SurfacePainter(built.picture, contract, {
       antialiased: false,
       font: form.cssFont(pictureControl.font),
     });
@@ -84,10 +87,10 @@ import { TickBudget } from './ticker.js';
   function fitToScreen() {
     const scale = (devicePixelRatio || 1) * formScale;
     shownRatio = devicePixelRatio;
-    framePainter.resize(layout.clientWidth / drawing.twipsPerPixel, layout.clientHeight / drawing.twipsPerPixel, scale);
+    framePainter.resize(layout.clientWidth / twipsPerPixel, layout.clientHeight / twipsPerPixel, scale);
     if (picturePainter) {
-      picturePainter.resize(pictureControl.rect.width / drawing.twipsPerPixel,
-        pictureControl.rect.height / drawing.twipsPerPixel, scale);
+      const { width, height } = pictureControl.rect;
+      picturePainter.resize(width / twipsPerPixel, height / twipsPerPixel, scale);
     }
     framePainter.replay(program.frame());
   }
@@ -142,14 +145,15 @@ import { TickBudget } from './ticker.js';
     program,
     layout,
     picture: built.picture && { canvas: built.picture, rect: pictureControl.rect },
+    contract,
     tell,
   });
   syncTools = bar.lessonTools(program, core, input);
 
   // The core's keys: a control's action as its click, else a window command.
   const speedControl = layout.controls.find((c) => c.action === core.speedAction);
-  const stepSpeed = (pages) => form.moveScrollBar(document.getElementById(speedControl.name), pages * form.pageStep,
-    (value) => input.setValue(core.speedAction, value));
+  const stepSpeed = (pages) => scrollBar.moveScrollBar(document.getElementById(speedControl.name),
+    pages * scrollBar.pageStep, (value) => input.setValue(core.speedAction, value));
   const commands = {
     Help: shown.help,
     FullScreen: shown.fullScreen,
@@ -176,8 +180,8 @@ import { TickBudget } from './ticker.js';
   }
 
   fit.wire({
-    form: { element: built.window, width: layout.clientWidth / drawing.twipsPerPixel,
-      height: layout.clientHeight / drawing.twipsPerPixel },
+    form: { element: built.window, width: layout.clientWidth / twipsPerPixel,
+      height: layout.clientHeight / twipsPerPixel },
     holder,
     bar: document.getElementById('bar'),
     select: document.getElementById('zoom-choice'),

@@ -23,14 +23,15 @@ function download(blob, name) {
 const csv = (text) => new Blob([text], { type: 'text/csv' });
 
 // The last frame replayed at twice the size, and Picture1 over it where shown.
-function windowImage(program, layout, picture) {
+function windowImage(program, layout, picture, contract) {
   const canvas = document.createElement('canvas');
-  const painter = new drawing.SurfacePainter(canvas);
-  painter.resize(layout.clientWidth / drawing.twipsPerPixel, layout.clientHeight / drawing.twipsPerPixel, imageScale);
+  const painter = new drawing.SurfacePainter(canvas, contract);
+  const { twipsPerPixel } = contract;
+  painter.resize(layout.clientWidth / twipsPerPixel, layout.clientHeight / twipsPerPixel, imageScale);
   painter.replay(program.frame());
   if (picture && program.pictureVisible()) {
     const [x, y, w, h] = ['left', 'top', 'width', 'height']
-      .map((side) => Math.round(picture.rect[side] / drawing.twipsPerPixel) * imageScale);
+      .map((side) => Math.round(picture.rect[side] / twipsPerPixel) * imageScale);
     const ctx = canvas.getContext('2d');
     ctx.drawImage(picture.canvas, x, y, w, h);
     ctx.strokeStyle = 'black';
@@ -40,9 +41,10 @@ function windowImage(program, layout, picture) {
   return new Promise((resolve) => canvas.toBlob(resolve, 'image/png'));
 }
 
-// `picture`: {canvas, rect} of Picture1, or null; `tell(message)` shows a
-// message. Returns the key commands {SavePulse, SaveImage}.
-function wire({ program, layout, picture, tell }) {
+// `picture`: {canvas, rect} of Picture1, or null; `contract`: the core's
+// painterContract(); `tell(message)` shows a message. Returns the key
+// commands {SavePulse, SaveImage}.
+function wire({ program, layout, picture, contract, tell }) {
   const savePulse = () => {
     const file = program.drawnPulseFile();
     if (file.bytes === null) {
@@ -52,7 +54,7 @@ function wire({ program, layout, picture, tell }) {
     download(csv(file.bytes), 'pulse_drawn.csv');
     if (file.message) tell(file.message);
   };
-  const saveImage = async () => download(await windowImage(program, layout, picture), `${layout.name}.png`);
+  const saveImage = async () => download(await windowImage(program, layout, picture, contract), `${layout.name}.png`);
   const saveData = () => download(csv(program.readingsFile().bytes), `${layout.name}_data.csv`);
 
   const pulseButton = document.getElementById('save-pulse');
