@@ -36,6 +36,17 @@ async function freePort() {
   return port;
 }
 
+// Resolves once a WebDriver server answers at `url`, or fails at the start's timeout.
+async function driverReady(url) {
+  const end = Date.now() + startTimeoutMs;
+  while (Date.now() < end) {
+    const ready = await fetch(`${url}/status`).then((response) => response.ok, () => false);
+    if (ready) return;
+    await new Promise((resolve) => setTimeout(resolve, 100));
+  }
+  throw new Error(`WebKitWebDriver did not answer within ${startTimeoutMs / 1000} s`);
+}
+
 // Stops a child started here, by its own process id.
 async function stop(child) {
   if (child.exitCode !== null || child.signalCode !== null) return;
@@ -93,7 +104,9 @@ async function webkitTab() {
     const env = { ...process.env, DISPLAY: `:${String(display).trim()}`, WEBKIT_DISABLE_COMPOSITING_MODE: '1' };
     const driverProcess = spawn(webkitDriverPath, [`--port=${port}`], { env, stdio: 'ignore' });
     children.push(driverProcess);
-    const driver = await withTimeout(new Builder().usingServer(`http://127.0.0.1:${port}`).withCapabilities({
+    const server = `http://127.0.0.1:${port}`;
+    await driverReady(server);
+    const driver = await withTimeout(new Builder().usingServer(server).withCapabilities({
       browserName: 'MiniBrowser',
       'webkitgtk:browserOptions': { binary: miniBrowserPath, args: ['--automation'] },
     }).build(), startTimeoutMs, 'MiniBrowser');
