@@ -2,6 +2,7 @@
 #pragma once
 
 #include "shell/state/layout.h"
+#include "shell/state/zoom_steps.h"
 
 #include <QPoint>
 #include <QRect>
@@ -33,9 +34,6 @@ struct Scale {
 };
 
 namespace zoom {
-
-// The zoom steps, in percent.
-inline constexpr std::array<int, 7> steps{100, 125, 150, 175, 200, 250, 300};
 
 // The largest step at which the client area (`clientTwips`) together with
 // the window's frame (`frame` pixels, the sum of both sides each way) fits

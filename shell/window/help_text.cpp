@@ -35,7 +35,7 @@ const ActionHelp actionHelp[] = {
     {Action::PulseFileName, "ファイル名の欄", "読み込むパルスファイルの名前（\".csv\" は付けない）。"},
     {Action::Separation, "間隔の欄", "2つのスピーカーの間隔。"},
     {Action::ToggleStrobe, "ストロボ",
-     "少し前の時刻の粒子を、古いものほど薄い色で重ねて描く／消す（枚数と間隔はメニューで選ぶ）。"},
+     "少し前の時刻の粒子を、古いものほど薄い色で重ねて描く／消す（枚数と間隔は「ストロボの枚数」「ストロボの間隔」で選ぶ）。"},
     {Action::ToggleAnnotations, "注釈", "山・谷、密・疎、腹・節を列の下に書き入れる／消す。"},
     {Action::StrobeCount, "ストロボの枚数", "重ねて描く少し前の時刻の数。"},
     {Action::StrobeSpacing, "ストロボの間隔", "重ねて描く時刻の間隔（コマ数）。"},
@@ -46,15 +46,6 @@ const ActionHelp *helpFor(Action action)
     const auto it = std::find_if(std::begin(actionHelp), std::end(actionHelp),
                                  [&](const ActionHelp &h) { return h.action == action; });
     return it == std::end(actionHelp) ? nullptr : &*it;
-}
-
-// A button says what it is; an option's, a bar's or a box's caption does not.
-std::string controlTitle(const ControlSpec &control)
-{
-    if (control.kind == ControlKind::Button)
-        return control.caption;
-    const ActionHelp *help = helpFor(control.action);
-    return help ? std::string(help->title) : control.caption;
 }
 
 // A key that clicks an action is named by the caption of the program's
@@ -70,6 +61,19 @@ std::string keyLine(const KeyBinding &binding, const WindowLayout &layout)
         return key + ": " + title + " — " + std::string(actionDescription(*action));
     }
     return key + ": " + std::string(commandDescription(std::get<WindowCommand>(binding.target)));
+}
+
+// How the window is worked before any key: a tablet has none. The browser's
+// bar holds what the desktop keeps in its right-click menu.
+std::string_view howToUse(Edition edition)
+{
+    if (edition == Edition::Browser)
+        return "ボタンを押す（タップする）と、下の【ボタンと操作】のとおりに動きます。"
+               "速度のつまみや欄は指やマウスで動かします。\n"
+               "上のバーのボタン: ファイルを開く、パルス・画像・データを保存、ストロボ、注釈、ヘルプ、全画面"
+               "（もう一度押すと戻る）。「表示」で画面に合わせる大きさか 100%〜300% を選べます。\n";
+    return "ボタンをクリックすると、下の【ボタンと操作】のとおりに動きます。"
+           "全画面・拡大・ファイル・保存・ストロボ・注釈は右クリックのメニューにあります。\n";
 }
 
 bool hasTextBox(const WindowLayout &layout)
@@ -113,6 +117,15 @@ std::string_view commandDescription(WindowCommand command)
     return {};
 }
 
+// A button says what it is; an option's, a bar's or a box's caption does not.
+std::string controlTitle(const ControlSpec &control)
+{
+    if (control.kind == ControlKind::Button)
+        return control.caption;
+    const ActionHelp *help = helpFor(control.action);
+    return help ? std::string(help->title) : control.caption;
+}
+
 std::string controlHint(const ControlSpec &control)
 {
     const KeyBinding *key = keyFor(control.action);
@@ -123,7 +136,8 @@ std::string controlHint(const ControlSpec &control)
 
 std::string helpText(const ProgramDescription &description, Edition edition)
 {
-    std::string text = description.identity.name + " — " + description.identity.summaryJa + "\n\n【ボタンと操作】\n";
+    std::string text = description.identity.name + " — " + description.identity.summaryJa + "\n\n" +
+                       std::string(howToUse(edition)) + "\n【ボタンと操作】\n";
     for (const ControlSpec &control : description.layout.controls) {
         if (control.action == Action::None)
             continue;
@@ -132,13 +146,23 @@ std::string helpText(const ProgramDescription &description, Edition edition)
             text += "（" + std::string(key->name) + "）";
         text += "\n";
     }
-    text += "\n【キー】\n";
+    text += "\n【キー】（キーボードがあるとき）\n";
     for (const KeyBinding &binding : keyBindings())
         if (keyApplies(binding, description.layout, edition))
             text += "・" + keyLine(binding, description.layout) + "\n";
     if (hasTextBox(description.layout))
         text += "文字の欄に入力している間は、1文字のキー（R、1、+ など）は文字として入ります。\n";
     return text;
+}
+
+std::string firstHint(const WindowLayout &layout)
+{
+    const std::string rows = "「横波」か「縦波」を押すと粒子の列が出ます。";
+    if (bindsAction(layout, Action::LoadPulse))
+        return rows + "「実行/再実行」を押すと動きます。";
+    if (bindsAction(layout, Action::SlideBar))
+        return rows + "スライドバーを動かすとパルスが送り出されます。";
+    return rows;
 }
 
 std::string aboutText(const ProgramDescription &description, std::string_view version)

@@ -17,6 +17,11 @@ std::string_view actionDescription(Action action);
 // One line on what a key's window command does.
 std::string_view commandDescription(WindowCommand command);
 
+// What a control is called where its caption does not say it (the speed
+// bar is "速度", Option1 "横縦別々"): the help's title and the name a screen
+// reader gives it.
+std::string controlTitle(const ControlSpec &control);
+
 // A button's tooltip: "停止／　駒送り (Page Down)"; empty for a control
 // that is no button or whose action has no key.
 std::string controlHint(const ControlSpec &control);
@@ -24,6 +29,9 @@ std::string controlHint(const ControlSpec &control);
 // The program's summary, what each of its controls does and its keys in the
 // edition (the zoom keys on the desktop only).
 std::string helpText(const ProgramDescription &description, Edition edition);
+
+// One line for a window whose rows start hidden: what to press first.
+std::string firstHint(const WindowLayout &layout);
 
 // The program, the release it belongs to and its licence.
 std::string aboutText(const ProgramDescription &description, std::string_view version);

@@ -150,11 +150,26 @@ TEST_P(HelpText, NamesTheProgramItsControlsAndItsKeys)
     EXPECT_NE(help.find(resume), std::string::npos);
     const bool typesInABox = bindsAction(program.layout, Action::PulseFileName) || bindsAction(program.layout, Action::Separation);
     EXPECT_EQ(help.find("文字の欄に入力している間") != std::string::npos, typesInABox);
+    // Before any key: what to tap, and where the browser's bar or the desktop's menu keeps the rest.
+    EXPECT_LT(help.find(edition == Edition::Browser ? "タップ" : "クリック"), help.find("【キー】"));
+    EXPECT_NE(help.find(edition == Edition::Browser ? "上のバー" : "右クリックのメニュー"), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllPrograms, HelpText,
                          ::testing::Combine(::testing::ValuesIn(programNames()),
                                             ::testing::Values(Edition::Desktop, Edition::Browser)));
+
+TEST(FirstHint, SaysWhatShowsTheRowsAndWhatSetsThemMoving)
+{
+    const std::string rows = "「横波」か「縦波」を押すと粒子の列が出ます。";
+    const std::pair<std::string, std::string> cases[] = {
+        {"ondel8", "「実行/再実行」を押すと動きます。"},
+        {"ondel15", "「実行/再実行」を押すと動きます。"},
+        {"ondel10", "スライドバーを動かすとパルスが送り出されます。"}, // no file to run: the bar makes the pulse
+    };
+    for (const auto &[name, then] : cases)
+        EXPECT_EQ(firstHint(builtInPrograms().find(name)->layout), rows + then) << name;
+}
 
 TEST(AboutText, GivesTheVersionAndTheLicence)
 {

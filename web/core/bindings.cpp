@@ -6,6 +6,7 @@
 
 #include "programs/registry.h"
 #include "shell/pulse/pulse_file.h"
+#include "shell/state/zoom_steps.h"
 #include "shell/window/session.h"
 
 #include <emscripten/bind.h>
@@ -58,6 +59,15 @@ val recordedSessionHash(const std::string &name, const std::string &text)
     return out;
 }
 
+// The window's sizes in percent, for the bar's choice of size.
+val zoomSteps()
+{
+    val list = val::array();
+    for (const int percent : zoom::steps)
+        list.call<void>("push", percent);
+    return list;
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(ondel_core)
@@ -66,6 +76,7 @@ EMSCRIPTEN_BINDINGS(ondel_core)
     function("programList", &programList);
     function("openProgram", &openProgram, allow_raw_pointers());
     function("sessionHash", &recordedSessionHash);
+    function("zoomSteps", &zoomSteps);
     // No more of a chosen file than this and one byte is ever needed: the
     // reader refuses anything larger on its first MiB alone.
     constant("maxPulseFileBytes", static_cast<double>(maxPulseFileBytes));
@@ -97,6 +108,7 @@ EMSCRIPTEN_BINDINGS(ondel_core)
         .function("keys", &OpenedProgram::keys)
         .function("helpText", &OpenedProgram::helpText)
         .function("aboutText", &OpenedProgram::aboutText)
+        .function("firstHint", &OpenedProgram::firstHint)
         .function("windowState", &OpenedProgram::windowState)
         .function("lessonTools", &OpenedProgram::lessonTools)
         .function("timerInterval", &OpenedProgram::timerInterval)

@@ -59,6 +59,7 @@ val toJs(const ControlSpec &c)
     out.set("checked", c.checked);
     out.set("action", static_cast<int>(c.action));
     out.set("hint", controlHint(c));
+    out.set("title", controlTitle(c));
     return out;
 }
 
@@ -166,6 +167,8 @@ val OpenedProgram::keys() const
 }
 
 std::string OpenedProgram::helpText() const { return ondel::helpText(program_->description(), Edition::Browser); }
+
+std::string OpenedProgram::firstHint() const { return ondel::firstHint(program_->description().layout); }
 
 std::string OpenedProgram::aboutText() const { return ondel::aboutText(program_->description(), ONDEL_VERSION); }
 

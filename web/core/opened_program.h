@@ -56,6 +56,8 @@ public:
     emscripten::val keys() const;
     std::string helpText() const;
     std::string aboutText() const;
+    // What to press first, for a window whose rows start hidden.
+    std::string firstHint() const;
     // What the keys change, for the tests: {runStep, direction,
     // transverseShown, longitudinalShown, yxMode, tracing}.
     emscripten::val windowState() const;

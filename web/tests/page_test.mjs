@@ -83,22 +83,41 @@ try {
   await page.goto(`${server.url}index.html`);
   const links = await page.$$eval('.programs a', (as) => as.map((a) => a.getAttribute('href')));
   tally.check('the start page links nine programs', links.length === 9, links.join(' '));
+  const pictures = await page.$$eval('.programs a img', (imgs) => imgs.filter((img) => img.naturalWidth > 0).length);
+  tally.check('… each with its picture', pictures === 9, `${pictures} pictures shown`);
+  // One main landmark and one h1, on the start page and on every program's.
+  const landmarks = () => page.evaluate(() => [document.querySelectorAll('main').length, document.querySelectorAll('h1').length]);
+  tally.check('the start page has one main and one h1', String(await landmarks()) === '1,1');
 
   for (const link of links) {
     const name = link.split('#')[1];
-    await page.goto(`${server.url}${link}`);
+    // At 100%, where a CSS pixel of Form1 is 15 twips.
+    await page.goto(`${server.url}${link.replace('#', '?zoom=100#')}`);
     await page.waitForSelector('#Form1 #Command1');
     const { count, wrong } = await page.evaluate(misplacedControls, name);
     tally.check(`${name}: its ${count} controls stand at their places`, count > 0 && wrong.length === 0, wrong.join('; '));
+    tally.check(`${name}: one main and one h1`, String(await landmarks()) === '1,1');
     const clipped = await page.$$eval('#Form1 input[type="text"]', (boxes) =>
       boxes.filter((box) => box.scrollWidth > box.clientWidth).map((box) => `${box.id} "${box.value}"`));
     tally.check(`${name}: its text boxes show their whole text`, clipped.length === 0, clipped.join(', '));
+    const hint = () => page.$eval('#first-hint', (p) => ({
+      shown: !p.hidden && getComputedStyle(p).visibility === 'visible',
+      text: p.textContent,
+      formTop: document.getElementById('Form1').getBoundingClientRect().top,
+    }));
+    const hintBefore = await hint();
     const before = await greenAfterClick(page, null);
     const after = await greenAfterClick(page, 'Command1');
+    const hintAfter = await hint();
     // The standing-wave programs open with the row shown: 横波 hides it, and again shows it.
     const again = before > 200 ? await greenAfterClick(page, 'Command1') : after;
     const shown = (before < 20 && after > 200) || (before > 200 && after < 20 && again > 200);
     tally.check(`${name}: 横波 shows the particles`, shown, `green pixels ${before}, ${after}, ${again}`);
+    // The first hint: only where the rows start hidden, gone once one shows, Form1 not moved.
+    tally.check(`${name}: the first hint shows while the rows are hidden`, hintBefore.shown === before < 20 &&
+      (!hintBefore.shown || hintBefore.text.startsWith('「横波」か「縦波」を押すと粒子の列が出ます。')), hintBefore.text);
+    tally.check(`${name}: … and goes, keeping its place, once a row shows`, !hintAfter.shown &&
+      hintAfter.formTop === hintBefore.formTop, `Form1 at ${hintBefore.formTop}, then ${hintAfter.formTop}`);
   }
 
   await page.goto(`${server.url}program.html#ondel8`);

@@ -42,6 +42,15 @@ function buttonCaption(button, caption) {
   });
 }
 
+// What the canvases show, for those who cannot see them.
+const frameDescription = '粒子の列の動き（横波・縦波の粒子と y-x 線）';
+const traceDescription = 'y-t 線（選んだ粒子の変位の時間変化）';
+
+function describeCanvas(canvas, description) {
+  canvas.setAttribute('role', 'img');
+  canvas.setAttribute('aria-label', description);
+}
+
 // Keys move a focused scroll bar; the browser's own moves are kept out.
 function scrollBarKeys(bar, changed) {
   bar.addEventListener('keydown', (event) => {
@@ -65,6 +74,8 @@ function makeControl(control, input) {
       radio.type = 'radio';
       radio.name = control.frame || 'Form1';
       radio.checked = control.checked;
+      // Named by the words beside it ("横縦別々"), not its caption ("Option1").
+      radio.setAttribute('aria-label', control.title);
       radio.addEventListener('click', () => input.perform(action));
       const text = document.createElement('span');
       text.textContent = caption;
@@ -86,6 +97,7 @@ function makeControl(control, input) {
       element.type = 'text';
       element.value = caption;
       element.spellcheck = false;
+      element.setAttribute('aria-label', control.title);
       element.addEventListener('input', () => input.setText(action, element.value));
       break;
     case 'HScrollBar':
@@ -96,6 +108,7 @@ function makeControl(control, input) {
       element.max = control.range.maximum;
       element.value = control.range.value;
       element.step = 1;
+      element.setAttribute('aria-label', control.title);
       const changed = (value) => input.setValue(action, value);
       element.addEventListener('input', () => changed(Number(element.value)));
       scrollBarKeys(element, changed);
@@ -103,6 +116,7 @@ function makeControl(control, input) {
     }
     case 'Picture':
       element = document.createElement('canvas');
+      describeCanvas(element, traceDescription);
       element.hidden = true;
       break;
     default:
@@ -128,7 +142,7 @@ function build(layout, host, input) {
   window1.style.font = cssFont({ points: 9, weight: 400 });
   const canvas = document.createElement('canvas');
   canvas.className = 'frame';
-  canvas.setAttribute('aria-hidden', 'true');
+  describeCanvas(canvas, frameDescription);
   window1.append(canvas);
 
   const elements = new Map();

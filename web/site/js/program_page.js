@@ -5,6 +5,7 @@
 
 import * as bar from './bar.js';
 import * as drawing from './drawing.js';
+import * as fit from './fit.js';
 import * as form from './form.js';
 import * as keys from './keys.js';
 import './offline.js';
@@ -60,7 +61,10 @@ import { TickBudget } from './ticker.js';
       program.setText(action, text);
     },
   };
-  const built = form.build(layout, document.getElementById('stage'), input);
+  const stage = document.getElementById('stage');
+  const holder = Object.assign(document.createElement('div'), { id: 'form-fit' });
+  stage.append(holder);
+  const built = form.build(layout, holder, input);
   // The frame's texts (the annotations' labels) in the core's font for them.
   const framePainter = new drawing.SurfacePainter(built.canvas, { font: form.cssFont(layout.frameTextFont) });
   // For the tests and the benchmark page: the program (its clock) and the
@@ -74,10 +78,12 @@ import { TickBudget } from './ticker.js';
     });
   }
 
-  // The device pixel ratio the canvases are drawn at.
+  // The device pixel ratio the canvases are drawn at, and the scale Form1
+  // is shown at: each canvas has a device pixel for every one it covers.
   let shownRatio = null;
+  let formScale = 1;
   function fitToScreen() {
-    const scale = devicePixelRatio || 1;
+    const scale = (devicePixelRatio || 1) * formScale;
     shownRatio = devicePixelRatio;
     framePainter.resize(layout.clientWidth / drawing.twipsPerPixel, layout.clientHeight / drawing.twipsPerPixel, scale);
     if (picturePainter) {
@@ -97,7 +103,20 @@ import { TickBudget } from './ticker.js';
     }
   }
 
+  // Where the rows start hidden, the first hint says what to press; it
+  // goes once a row shows, its line kept so that Form1 does not move.
+  const hint = document.getElementById('first-hint');
+  const rowShown = () => {
+    const state = program.windowState();
+    return state.transverseShown || state.longitudinalShown;
+  };
+  if (!rowShown()) {
+    hint.textContent = program.firstHint();
+    hint.hidden = false;
+  }
+
   function afterInput() {
+    if (!hint.hidden && rowShown()) hint.classList.add('done');
     drawPicture();
     showMessage();
     syncTools();
@@ -157,6 +176,17 @@ import { TickBudget } from './ticker.js';
     requestAnimationFrame(animate);
   }
 
-  fitToScreen();
+  fit.wire({
+    form: { element: built.window, width: layout.clientWidth / drawing.twipsPerPixel,
+      height: layout.clientHeight / drawing.twipsPerPixel },
+    holder,
+    bar: document.getElementById('bar'),
+    select: document.getElementById('zoom-choice'),
+    steps: core.zoomSteps(),
+    scaled(scale) {
+      formScale = scale;
+      fitToScreen();
+    },
+  });
   requestAnimationFrame(animate);
 })();
