@@ -2,7 +2,7 @@
 // The browser edition in one engine (chromium, firefox or webkit), with the
 // same checks in each: every page builds its form with no script error, its
 // controls at their places and its text boxes showing their whole text in
-// the form's own font; the wave starts with real clicks and animates; Page
+// the form's own font, at 100% and fitted to the window; the wave starts with real clicks and animates; Page
 // Down stops and steps it, Page Up resumes it; a pulse file loads through
 // the file input; from file:// the program opens, animates and has its font.
 //   node engines_test.mjs ENGINE SITE_FOLDER
@@ -11,7 +11,8 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { launchEngine, waitInPage } from './engines.mjs';
-import { clippedTextBoxes, formFontStatus, framePixels, misplacedControls } from './form_checks.mjs';
+import { clippedTextBoxes, formFontStatus, frameState, misplacedControls } from './form_checks.mjs';
+import { greenPixels } from './frame_pixels.mjs';
 import { serveFolder } from './static_server.mjs';
 import { Tally } from './tally.mjs';
 
@@ -23,6 +24,9 @@ const started = Date.now();
 const tab = await launchEngine(engine);
 console.log(`${engine} started in ${((Date.now() - started) / 1000).toFixed(1)} s`);
 
+// A classroom projector's window: the form fitted to it is larger than at 100%.
+const windowWidth = 1600;
+const windowHeight = 1000;
 const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 const formBuilt = () => document.querySelector('#Form1 #Command1') !== null && window.ondelPage !== undefined;
 const pageErrors = () => window.pageErrors ?? ['the error recorder is missing'];
@@ -33,18 +37,21 @@ async function open(url) {
   await waitInPage(tab, formBuilt, undefined, 20000, url);
 }
 
-// The form's checks of one program: [name, ok, detail].
-async function formChecks(name) {
+// The form's checks of one program shown at `size`: [name, ok, detail].
+async function formChecks(name, size) {
   const { count, scale, wrong } = await tab.evaluate(misplacedControls, name);
   const clipped = await tab.evaluate(clippedTextBoxes);
   const font = await tab.evaluate(formFontStatus);
+  const at = `${name} ${size} (scale ${scale.toFixed(3)})`;
   return [
-    [`${name}: its ${count} controls stand at their places (scale ${scale.toFixed(2)})`, count > 0 && wrong.length === 0,
-      wrong.join('; ')],
-    [`${name}: its text boxes show their whole text`, clipped.length === 0, clipped.join('; ')],
-    [`${name}: the form's own font is loaded`, font === 'loaded', font],
+    [`${at}: its ${count} controls stand at their places`, count > 0 && wrong.length === 0, wrong.join('; ')],
+    [`${at}: its text boxes show their whole text`, clipped.length === 0, clipped.join('; ')],
+    [`${at}: the form's own font is loaded`, font === 'loaded', font],
   ];
 }
+
+// [how the form is shown, the address's query].
+const sizes = [['at 100%', '?zoom=100'], ['fitted', '']];
 
 try {
   await tab.goto(`${server.url}index.html`);
@@ -52,12 +59,14 @@ try {
   tally.check('the start page links nine programs', links.length === 9, links.join(' '));
   tally.check('the start page reports no error', (await tab.evaluate(pageErrors)).length === 0);
 
+  await tab.resize(windowWidth, windowHeight);
   for (const link of links) {
     const name = link.split('#')[1];
-    // Through the start page: a new fragment alone would not load the page anew.
-    await tab.goto(`${server.url}index.html`);
-    await open(`${server.url}${link}`);
-    for (const [check, ok, detail] of await formChecks(name)) tally.check(check, ok, detail);
+    // Each address differs from the last in its query, so each loads anew.
+    for (const [size, query] of sizes) {
+      await open(`${server.url}${link.replace('#', `${query}#`)}`);
+      for (const [check, ok, detail] of await formChecks(name, size)) tally.check(check, ok, detail);
+    }
     const errors = await tab.evaluate(pageErrors);
     tally.check(`${name}: the page reports no error`, errors.length === 0, errors.join('; '));
   }
@@ -66,11 +75,11 @@ try {
   await open(`${server.url}program.html#ondel8`);
   await tab.click('#Command1'); // 横波
   await tab.click('#Command9'); // 実行/再実行
-  const first = await tab.evaluate(framePixels);
+  const first = { ...(await tab.evaluate(frameState)), green: await tab.evaluate(greenPixels) };
   // Long enough for the pulse to have reached the particles.
   await waitInPage(tab, (t) => window.ondelPage.program.timeIndex() > t + 150, first.time, 10000, 'the clock')
     .catch(() => {});
-  const later = await tab.evaluate(framePixels);
+  const later = await tab.evaluate(frameState);
   tally.check('横波 and 実行/再実行, clicked, start the wave', first.green > 200 && first.time < 100,
     `${first.green} green pixels at tick ${first.time}`);
   tally.check('the wave animates', later.time > first.time && later.hash !== first.hash,

@@ -68,16 +68,11 @@ export async function formFontStatus() {
   return face ? face.status : 'absent';
 }
 
-// Pixels of particle 1's green on the window's canvas, which a shown row
-// has and a hidden one lacks, and a hash of the canvas.
-export function framePixels() {
+// A hash of the window's canvas, and the clock.
+export function frameState() {
   const canvas = document.querySelector('#Form1 canvas.frame');
   const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
-  let green = 0;
   let hash = 0;
-  for (let i = 0; i < data.length; i += 4) {
-    green += data[i] === 0 && data[i + 1] === 255 && data[i + 2] === 0;
-    hash = (hash * 31 + data[i] + data[i + 1] * 7 + data[i + 2] * 13) >>> 0;
-  }
-  return { green, hash, time: window.ondelPage.program.timeIndex() };
+  for (let i = 0; i < data.length; i += 4) hash = (hash * 31 + data[i] + data[i + 1] * 7 + data[i + 2] * 13) >>> 0;
+  return { hash, time: window.ondelPage.program.timeIndex() };
 }
