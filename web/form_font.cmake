@@ -20,12 +20,14 @@ endif()
 set(form_font_family "Ondel P Gothic")
 set(form_font_file fonts/ondel_p_gothic.woff2)
 # Where the texts a page shows come from: its own files, the start page,
-# the programs' summaries, and the core's captions, help and messages.
+# the programs' summaries (programs.cmake), and the core's captions, help
+# and messages.
 file(GLOB_RECURSE form_font_texts CONFIGURE_DEPENDS
   ${CMAKE_CURRENT_SOURCE_DIR}/site/*.html ${CMAKE_CURRENT_SOURCE_DIR}/site/*.js ${CMAKE_CURRENT_SOURCE_DIR}/site/*.css
   ${CMAKE_CURRENT_SOURCE_DIR}/core/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/core/*.h)
 foreach(folder IN ITEMS shell programs travelling reflection standing speakers)
-  file(GLOB_RECURSE folder_texts CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${folder}/*.cpp ${PROJECT_SOURCE_DIR}/${folder}/*.h)
+  file(GLOB_RECURSE folder_texts CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${folder}/*.cpp ${PROJECT_SOURCE_DIR}/${folder}/*.h
+    ${PROJECT_SOURCE_DIR}/${folder}/*.cmake)
   list(APPEND form_font_texts ${folder_texts})
 endforeach()
 list(APPEND form_font_texts ${CMAKE_CURRENT_SOURCE_DIR}/index.html.in ${PROJECT_SOURCE_DIR}/CMakeLists.txt)

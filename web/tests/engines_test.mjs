@@ -6,12 +6,13 @@
 // Down stops and steps it, Page Up resumes it; a pulse file loads through
 // the file input; from file:// the program opens, animates and has its font.
 //   node engines_test.mjs ENGINE SITE_FOLDER
+import { spawnSync } from 'node:child_process';
 import { mkdtemp, rm, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { launchEngine, waitInPage } from './engines.mjs';
-import { clippedTextBoxes, formFontStatus, frameState, misplacedControls } from './form_checks.mjs';
+import { clippedTextBoxes, formFontStatus, frameState, misplacedControls, shownText } from './form_checks.mjs';
 import { greenPixels } from './frame_pixels.mjs';
 import { serveFolder } from './static_server.mjs';
 import { Tally } from './tally.mjs';
@@ -50,6 +51,17 @@ async function formChecks(name, size) {
   ];
 }
 
+// The characters of `text` that the form's own font has no glyph for
+// (read with fonttools, as the font is made with it).
+function missingGlyphs(text) {
+  const lookup = 'import sys; from fontTools.ttLib import TTFont; cmap = TTFont(sys.argv[1]).getBestCmap(); ' +
+    'print("".join(sorted({c for c in sys.stdin.read() if ord(c) not in cmap and not c.isspace()})))';
+  const result = spawnSync('/usr/bin/python3', ['-c', lookup, join(site, 'fonts', 'ondel_p_gothic.woff2')],
+    { input: text, encoding: 'utf8' });
+  return result.status === 0 ? result.stdout.trim() : `fonttools failed: ${result.stderr}`;
+}
+const shown = [];
+
 // [how the form is shown, the address's query].
 const sizes = [['at 100%', '?zoom=100'], ['fitted', '']];
 
@@ -58,6 +70,7 @@ try {
   const links = await tab.evaluate(() => [...document.querySelectorAll('.programs a')].map((a) => a.getAttribute('href')));
   tally.check('the start page links nine programs', links.length === 9, links.join(' '));
   tally.check('the start page reports no error', (await tab.evaluate(pageErrors)).length === 0);
+  shown.push(await tab.evaluate(() => document.body.innerText));
 
   await tab.resize(windowWidth, windowHeight);
   for (const link of links) {
@@ -67,9 +80,13 @@ try {
       await open(`${server.url}${link.replace('#', `${query}#`)}`);
       for (const [check, ok, detail] of await formChecks(name, size)) tally.check(check, ok, detail);
     }
+    shown.push(await tab.evaluate(shownText));
     const errors = await tab.evaluate(pageErrors);
     tally.check(`${name}: the page reports no error`, errors.length === 0, errors.join('; '));
   }
+
+  const missing = missingGlyphs(shown.join('\n'));
+  tally.check('the form\'s own font has every character the pages and their help show', missing === '', missing);
 
   await tab.goto(`${server.url}index.html`);
   await open(`${server.url}program.html#ondel8`);

@@ -76,3 +76,11 @@ export function frameState() {
   for (let i = 0; i < data.length; i += 4) hash = (hash * 31 + data[i] + data[i + 1] * 7 + data[i + 2] * 13) >>> 0;
   return { hash, time: window.ondelPage.program.timeIndex() };
 }
+
+// The text a program's page shows: its bar, Form1, the choices of its
+// lists, and its help and about texts.
+export function shownText() {
+  const { program } = window.ondelPage;
+  const options = [...document.querySelectorAll('option')].map((option) => option.text);
+  return [document.body.innerText, program.helpText(), program.aboutText(), ...options].join('\n');
+}
