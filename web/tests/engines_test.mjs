@@ -43,8 +43,10 @@ async function formChecks(name, size) {
   const { count, scale, wrong } = await tab.evaluate(misplacedControls, name);
   const clipped = await tab.evaluate(clippedTextBoxes);
   const font = await tab.evaluate(formFontStatus);
+  const errors = await tab.evaluate(pageErrors);
   const at = `${name} ${size} (scale ${scale.toFixed(3)})`;
   return [
+    [`${at}: the page builds its form with no error`, errors.length === 0, errors.join('; ')],
     [`${at}: its ${count} controls stand at their places`, count > 0 && wrong.length === 0, wrong.join('; ')],
     [`${at}: its text boxes show their whole text`, clipped.length === 0, clipped.join('; ')],
     [`${at}: the form's own font is loaded`, font === 'loaded', font],
@@ -81,8 +83,6 @@ try {
       for (const [check, ok, detail] of await formChecks(name, size)) tally.check(check, ok, detail);
     }
     shown.push(await tab.evaluate(shownText));
-    const errors = await tab.evaluate(pageErrors);
-    tally.check(`${name}: the page reports no error`, errors.length === 0, errors.join('; '));
   }
 
   const missing = missingGlyphs(shown.join('\n'));
