@@ -9,8 +9,8 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
   emscripten locales
-  chromium
-  fonts-ipafont-gothic
+  chromium firefox-esr webkit2gtk-driver
+  fonts-ipafont-gothic fonttools python3-brotli
   xvfb xauth xdotool imagemagick
   librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian
 )

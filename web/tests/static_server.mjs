@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Serves one folder on 127.0.0.1 at a free port, as any static web server
-// would: GET and HEAD of files below it, nothing else.
+// would: GET and HEAD of files below it, nothing else. With `recordErrors`,
+// every page first gets a script that keeps the page's errors in
+// `window.pageErrors`, for drivers that hear no console.
 import { createServer } from 'node:http';
 import { readFile } from 'node:fs/promises';
 import { extname, join, normalize, sep } from 'node:path';
@@ -15,7 +17,16 @@ const types = {
   '.webmanifest': 'application/manifest+json',
 };
 
-export async function serveFolder(folder) {
+// Runs before any of the page's own scripts.
+const errorRecorder = `<script>
+window.pageErrors = [];
+addEventListener('error', (e) => pageErrors.push(e.message || \`cannot load \${e.target.src || e.target.href}\`), true);
+addEventListener('unhandledrejection', (e) => pageErrors.push(String(e.reason)));
+const consoleError = console.error;
+console.error = (...parts) => { pageErrors.push(parts.join(' ')); consoleError(...parts); };
+</script>`;
+
+export async function serveFolder(folder, { recordErrors = false } = {}) {
   const root = normalize(folder + sep);
   const server = createServer(async (request, response) => {
     const path = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
@@ -25,7 +36,8 @@ export async function serveFolder(folder) {
       return;
     }
     try {
-      const body = await readFile(file);
+      let body = await readFile(file);
+      if (recordErrors && extname(file) === '.html') body = String(body).replace('<head>', `<head>${errorRecorder}`);
       response.writeHead(200, { 'Content-Type': types[extname(file)] ?? 'application/octet-stream' });
       response.end(request.method === 'HEAD' ? undefined : body);
     } catch {

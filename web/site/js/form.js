@@ -6,13 +6,27 @@
 
 import { moveScrollBarByKey } from './scroll_bar.js';
 
-const fontFamily = '"ＭＳ Ｐゴシック", "MS PGothic", "IPAPGothic", sans-serif';
+// The form's own font first (style.css loads it), the fonts it was cut to match after.
+const fontFamily = '"Ondel P Gothic", "ＭＳ Ｐゴシック", "MS PGothic", "IPAPGothic", sans-serif';
 const cssFont = (font) => `${font.weight >= 700 ? 'bold ' : ''}${font.points}pt ${fontFamily}`;
 
 // A caption too wide for its button breaks after a slash or at a
-// full-width space ("停止／" over "駒送り"), else wherever it must.
+// full-width space ("停止／" over "駒送り"), else wherever it must. (A
+// character at a time: Safari before 16.4, on many school iPads, has no
+// lookbehind to split with.)
+const breaksAfter = '／/　';
 export function captionParts(caption) {
-  return caption.split(/(?<=[／/　])/);
+  const parts = [];
+  let part = '';
+  for (const character of caption) {
+    part += character;
+    if (breaksAfter.includes(character)) {
+      parts.push(part);
+      part = '';
+    }
+  }
+  if (part !== '' || parts.length === 0) parts.push(part);
+  return parts;
 }
 
 function buttonCaption(button, caption) {

@@ -45,6 +45,8 @@ test('a key that moves no scroll bar is left to others', () => {
 // [caption, the parts between which it may break].
 const captionRows = [
   ['停止／駒送り', ['停止／', '駒送り']],
+  ['停止／　駒送り', ['停止／', '　', '駒送り']],
+  ['a slash last/', ['a slash last/']],
   ['再開／停止', ['再開／', '停止']],
   ['自由固定　無反射', ['自由固定　', '無反射']],
   ['y-x線', ['y-x線']],
