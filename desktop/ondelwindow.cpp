@@ -156,6 +156,7 @@ QWidget *OndelWindow::createScrollBar(const ControlSpec &entry, QWidget *parent)
     auto *bar = new QScrollBar(horizontal ? Qt::Horizontal : Qt::Vertical, parent);
     bar->setRange(entry.range.minimum, entry.range.maximum);
     bar->setValue(entry.range.value);
+    bar->setPageStep(scrollBarPageStep);
     // A tab stop like the buttons, so the speed can be set from the keyboard.
     bar->setFocusPolicy(Qt::StrongFocus);
     if (entry.action == Action::Speed)

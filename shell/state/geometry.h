@@ -17,6 +17,9 @@ inline constexpr int dataPositionsPerParticle = 20;
 inline constexpr int fullRowParticles = 15;
 // Data positions 1..curvePositions carry a dot of the y-x curves.
 inline constexpr int curvePositions = 300;
+// The particles the y-t trace can follow: "緑" marks particle 1, "赤" particle 6.
+inline constexpr int greenParticle = 1;
+inline constexpr int redParticle = 6;
 
 // Window x, in twips, of data position 0 (particle 0's rest place, where the
 // axes start), of particle i and of data position j.

@@ -61,6 +61,8 @@ struct WindowLayout {
 bool bindsAction(const WindowLayout &layout, Action action);
 
 inline constexpr const char *windowCaption = "ondel_nami";
+// How far a click in a scroll bar's trough moves it, and the speed keys + and -.
+inline constexpr int scrollBarPageStep = 10;
 inline constexpr const char *controlFontFamily = "ＭＳ Ｐゴシック";
 // The font of the texts in the window's frame (the annotations' labels).
 inline constexpr FontSpec frameTextFont{14, 700};

@@ -24,6 +24,8 @@ Demonstrator::Demonstrator(ProgramDescription description)
             inputs_.separation = control.caption;
         else if (control.action == Action::SlideBar)
             inputs_.slideBar = control.range.value;
+        else if (control.action == Action::Speed)
+            inputs_.speedBar = control.range.value;
     }
 
     WindowState &s = state_;
@@ -41,8 +43,8 @@ Demonstrator::Demonstrator(ProgramDescription description)
     });
     onAction(Action::RowsSeparate, [&s] { showRowsSeparate(s); });
     onAction(Action::RowsOverlaid, [&s] { showRowsOverlaid(s); });
-    onAction(Action::TraceGreen, [&s] { traceParticle(s, 1); });
-    onAction(Action::TraceRed, [&s] { traceParticle(s, 6); });
+    onAction(Action::TraceGreen, [&s] { traceParticle(s, geometry::greenParticle); });
+    onAction(Action::TraceRed, [&s] { traceParticle(s, geometry::redParticle); });
     onAction(Action::ToggleStrobe, [this] { lessons_.strobe = !lessons_.strobe; });
     onAction(Action::ToggleAnnotations, [this] { lessons_.annotations = !lessons_.annotations; });
 }
@@ -63,8 +65,10 @@ bool Demonstrator::perform(Action action)
 
 void Demonstrator::setValue(Action action, int value)
 {
-    if (action == Action::Speed)
+    if (action == Action::Speed) {
+        inputs_.speedBar = value;
         setSpeed(state_, value);
+    }
     else if (action == Action::SlideBar)
         inputs_.slideBar = value;
     else if (action == Action::StrobeCount)

@@ -27,6 +27,7 @@ struct ControlInputs {
     std::string pulseFileName; // base name, ".csv" is added
     std::string separation;    // the speakers' separation as typed
     int slideBar = 128;        // 0 (top) .. 255 (bottom)
+    int speedBar = 10;         // the speed bar's value; the timer's interval is the state's
 };
 
 class Demonstrator {

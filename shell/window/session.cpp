@@ -3,7 +3,9 @@
 
 #include "shell/drawing/frame_text.h"
 #include "shell/state/keys.h"
+#include "shell/window/control_view.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace ondel {
@@ -85,6 +87,59 @@ std::variant<SessionScript, std::string> parseLine(std::string_view line)
     return "unknown command " + std::string(command);
 }
 
+std::string withoutBlanks(std::string_view name)
+{
+    std::string kept;
+    for (const char c : name)
+        if (c != ' ')
+            kept += c;
+    return kept;
+}
+
+// A key as the table names it ("Page Down") or as a remote's key event
+// spells it ("PageDown").
+const KeyBinding *keyNamed(std::string_view name)
+{
+    const std::string wanted = withoutBlanks(name);
+    const auto &all = keyBindings();
+    const auto it = std::find_if(all.begin(), all.end(), [&](const KeyBinding &k) { return withoutBlanks(k.name) == wanted; });
+    return it == all.end() ? nullptr : &*it;
+}
+
+// "+" and "-": the speed bar one page on, within its range, as a click in its trough.
+bool stepSpeedBar(Demonstrator &program, int pages)
+{
+    const auto &controls = program.layout().controls;
+    const auto bar = std::find_if(controls.begin(), controls.end(),
+                                  [](const ControlSpec &c) { return c.action == Action::Speed; });
+    if (bar == controls.end())
+        return false;
+    const int value = program.inputs().speedBar + pages * scrollBarPageStep;
+    program.setValue(Action::Speed, std::clamp(value, bar->range.minimum, bar->range.maximum));
+    return true;
+}
+
+// A key of the table: its action clicked, or the speed bar stepped; the
+// window's other commands (help, files, zoom) have nothing to replay on.
+bool pressKey(Demonstrator &program, std::string_view name)
+{
+    const KeyBinding *key = keyNamed(name);
+    if (!key)
+        return false;
+    if (const auto *action = std::get_if<Action>(&key->target)) {
+        program.perform(*action);
+        return true;
+    }
+    switch (std::get<WindowCommand>(key->target)) {
+    case WindowCommand::Faster:
+        return stepSpeedBar(program, -1); // faster is a shorter interval
+    case WindowCommand::Slower:
+        return stepSpeedBar(program, 1);
+    default:
+        return false;
+    }
+}
+
 void emitDrawing(std::string &text, char surface, const std::vector<Primitive> &ops)
 {
     for (const Primitive &op : ops)
@@ -126,13 +181,8 @@ bool deliver(Demonstrator &program, const SessionEvent &event)
     case SessionEvent::Kind::Tick:
         program.nextFrame();
         return true;
-    case SessionEvent::Kind::Key: {
-        const KeyBinding *key = findKey(event.control);
-        const auto *action = key ? std::get_if<Action>(&key->target) : nullptr;
-        if (action)
-            program.perform(*action);
-        return action != nullptr;
-    }
+    case SessionEvent::Kind::Key:
+        return pressKey(program, event.control);
     case SessionEvent::Kind::StrobeCount:
     case SessionEvent::Kind::StrobeSpacing:
         if (!wholeNumber(event.value, value))
@@ -196,8 +246,10 @@ bool replaySession(Demonstrator &program, const SessionScript &script,
             }
             if (!deliver(program, event))
                 return false;
-            if (event.kind == SessionEvent::Kind::Tick)
+            if (event.kind == SessionEvent::Kind::Tick) {
                 emitDrawing(text, 'W', program.frame().ops());
+                appendControlView(text, program);
+            }
             emitDrawing(text, 'P', program.takePictureOps());
             if (auto message = program.takeMessage())
                 text += "M " + *message + '\n';

@@ -19,7 +19,8 @@
 //   set Text1 pulse160a   a text box's text (the rest of the line, maybe empty)
 //   sweep HScroll1 1 200  the scroll bar through every value from 1 to 200
 //   tick 300              so many timer ticks
-//   key S                 a key of the core's table that clicks an action
+//   key PageDown          a key of the core's table, spelt as there or without
+//                         its blanks: its action, or + and - on the speed bar
 //   strobe 6 20           the strobe's menus: 6 exposures, 20 ticks apart
 namespace ondel {
 
@@ -43,12 +44,14 @@ bool clickControl(Demonstrator &program, std::string_view control);
 
 // Delivers one event as the window would: by the kind of the named control
 // in the program's layout. False for a control the layout does not have,
-// and for a key that is not in the table or gives the window a command.
+// and for a key that is not in the table or gives the window a command
+// other than + and -.
 bool deliver(Demonstrator &program, const SessionEvent &event);
 
 // Replays `script` on `program` and hands the canonical text of everything
 // it drew to `sink`: each event, the picture drawing and message it caused,
-// and every tick's window frame and picture drawing. Returns false (having
+// and every tick's window frame, what the controls and the timer show
+// (control_view.h) and the picture drawing. Returns false (having
 // stopped there) at an event naming a control the program lacks.
 bool replaySession(Demonstrator &program, const SessionScript &script,
                    const std::function<void(std::string_view)> &sink);

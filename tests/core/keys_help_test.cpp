@@ -5,9 +5,12 @@
 #include "programs/registry.h"
 #include "shell/window/help_text.h"
 #include "shell/state/keys.h"
+#include "shell/window/session.h"
+#include "tests/support/shown_record.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <tuple>
@@ -34,32 +37,51 @@ TEST(KeyTable, LetterKeysAreNamedInCapitals)
         EXPECT_EQ(findKey(free), nullptr) << free;
 }
 
-TEST(KeyTable, KeysReachTheirActionsAndCommands)
+// Each key pressed twice, a few ticks apart, does in every program what its
+// control does: the same frames, the same controls shown, and something
+// other than pressing nothing. The window's own commands (help, files,
+// zoom) are the front-ends' and are driven in their key tests.
+TEST(KeyTable, KeysDoWhatTheirControlsDo)
 {
-    using Target = std::variant<Action, WindowCommand>;
-    const struct {
+    struct Row {
         const char *key;
-        Target target;
-    } rows[] = {
-        {"Page Down", Action::StopOrStep},      {"Page Up", Action::Resume},
-        {"R", Action::Reverse},                 {"Y", Action::NextCurveMode},
-        {"T", Action::ToggleTrace},             {"1", Action::ToggleTransverse},
-        {"2", Action::ToggleLongitudinal},      {"+", WindowCommand::Faster},
-        {"S", Action::ToggleStrobe},            {"A", Action::ToggleAnnotations},
-        {"-", WindowCommand::Slower},           {"F1", WindowCommand::Help},
-        {"F11", WindowCommand::FullScreen},     {"Ctrl+O", WindowCommand::OpenFile},
-        {"Ctrl+S", WindowCommand::SavePulse},   {"Ctrl+E", WindowCommand::SaveImage},
-        {"Ctrl++", WindowCommand::ZoomIn},      {"Ctrl+-", WindowCommand::ZoomOut},
-        {"Ctrl+0", WindowCommand::ZoomReset},
+        const char *control; // the event that does the same
+        bool stoppedFirst;
     };
-    for (const auto &row : rows) {
-        const KeyBinding *binding = findKey(row.key);
-        ASSERT_NE(binding, nullptr) << row.key;
-        EXPECT_EQ(binding->target, row.target) << row.key;
+    const Row rows[] = {
+        {"Page Down", "click Command3", false}, {"PageDown", "click Command3", false},
+        {"Page Up", "click Command4", true},    {"PageUp", "click Command4", true},
+        {"R", "click Command5", false},         {"Y", "click Command7", false},
+        {"T", "click Command8", false},         {"1", "click Command1", false},
+        {"2", "click Command2", false},
+    };
+    // With the longitudinal row shown, so that time moving shows.
+    const auto twice = [](const Row &row, const std::string &event) {
+        const std::string start = row.stoppedFirst ? "click Command2\nclick Command3\n" : "click Command2\n";
+        return start + "tick 2\n" + event + "\ntick 3\n" + event + "\ntick 3\n";
+    };
+    for (const std::string &program : programNames()) {
+        for (const Row &row : rows) {
+            const std::string pressed = test_support::shownRecord(program, twice(row, std::string("key ") + row.key));
+            // Compared whole, not printed: a record runs to many lines.
+            EXPECT_TRUE(pressed == test_support::shownRecord(program, twice(row, row.control))) << program << ": " << row.key;
+            EXPECT_TRUE(pressed != test_support::shownRecord(program, twice(row, "tick 1"))) << program << ": " << row.key;
+        }
+        // + and - move the speed bar one page, towards a shorter and a longer interval.
+        const int opening = makeProgram(program)->state().timerInterval;
+        for (const auto &[key, interval] : {std::pair{"+", std::max(1, opening - scrollBarPageStep)},
+                                            std::pair{"-", opening + scrollBarPageStep}})
+            EXPECT_TRUE(test_support::shownRecord(program, std::string("key ") + key + "\ntick 2\n") ==
+                        test_support::shownRecord(program, "set HScroll1 " + std::to_string(interval) + "\ntick 2\n"))
+                << program << ": " << key;
     }
-    EXPECT_EQ(keyFor(Action::StopOrStep)->name, "Page Down");
-    EXPECT_EQ(keyFor(Action::LoadPulse), nullptr);
-    EXPECT_EQ(keyFor(WindowCommand::Help)->name, "F1");
+    // The lesson tools have a key and no control.
+    for (const char *key : {"S", "A"}) {
+        const auto program = makeProgram("ondel5");
+        EXPECT_TRUE(deliver(*program, {SessionEvent::Kind::Key, key, {}, 0})) << key;
+        EXPECT_TRUE(key == std::string("S") ? program->lessonTools().strobe : program->lessonTools().annotations)
+            << key;
+    }
 }
 
 TEST(KeyTable, OnlySingleCharactersAreTypedIntoATextBox)

@@ -187,38 +187,54 @@ TEST(ProgramRegistry, ATakenNameIsRefused)
     EXPECT_EQ(registry.make("ondel8")->layout().find("Command9")->action, Action::LoadPulse);
 }
 
-// What a control of each kind may be bound to. Buttons and options carry a
-// click the program must answer; the rest carry a value or nothing.
-bool bindable(ControlKind kind, Action action)
+// The controls every window has, each driven by its name as the teacher
+// uses it (after the events that prepare it) and judged by what it did: a
+// binding swapped between two controls does the wrong thing somewhere here.
+TEST(ProgramDescriptions, EveryCommonControlDoesWhatItsCaptionSays)
 {
-    using A = Action;
-    switch (kind) {
-    case ControlKind::Button:
-    case ControlKind::Option:
-        return action != A::None && action != A::Speed && action != A::SlideBar && action != A::PulseFileName &&
-               action != A::Separation;
-    case ControlKind::TextBox:
-        return action == A::PulseFileName || action == A::Separation;
-    case ControlKind::HScrollBar:
-    case ControlKind::VScrollBar:
-        return action == A::Speed || action == A::SlideBar;
-    case ControlKind::Label:
-    case ControlKind::Frame:
-    case ControlKind::Picture:
-        return action == A::None;
-    }
-    return false;
-}
-
-TEST(ProgramDescriptions, EveryControlIsBoundToWhatItsKindCarries)
-{
-    for (const ProgramDescription &description : builtInPrograms().all()) {
-        const std::string &name = description.identity.name;
-        std::set<std::string> seen;
-        for (const ControlSpec &control : description.layout.controls) {
-            EXPECT_TRUE(seen.insert(control.name).second) << name << ": " << control.name << " twice";
-            EXPECT_TRUE(bindable(control.kind, control.action))
-                << name << ": " << control.name << " bound to action " << static_cast<int>(control.action);
+    using Check = bool (*)(const WindowState &before, const WindowState &after);
+    struct Row {
+        const char *name;
+        const char *session; // the last event is the one judged
+        Check did;
+    };
+    const Row rows[] = {
+        {"横波 shows or hides the transverse row", "click Command1",
+         [](const WindowState &b, const WindowState &a) { return a.transverseShown != b.transverseShown; }},
+        {"縦波 shows or hides the longitudinal row", "click Command2",
+         [](const WindowState &b, const WindowState &a) { return a.longitudinalShown != b.longitudinalShown; }},
+        {"停止 stops a running wave", "tick 2\nclick Command3",
+         [](const WindowState &b, const WindowState &a) { return a.runStep == 0 && a.timeIndex == b.timeIndex; }},
+        {"駒送り steps a stopped one", "tick 2\nclick Command3\nclick Command3",
+         [](const WindowState &b, const WindowState &a) { return a.runStep == 0 && a.timeIndex == b.timeIndex + 1; }},
+        {"再開 runs a stopped wave on", "tick 2\nclick Command3\nclick Command4",
+         [](const WindowState &, const WindowState &a) { return a.runStep == 1; }},
+        {"進行方向 turns the wave back", "tick 2\nclick Command5",
+         [](const WindowState &, const WindowState &a) { return a.runStep == -1 && a.direction == -1; }},
+        {"y-x線 shows the curves the next way", "click Command7",
+         [](const WindowState &b, const WindowState &a) { return a.yxMode != b.yxMode; }},
+        {"y-t線 shows the trace and its picture", "click Command8",
+         [](const WindowState &, const WindowState &a) { return a.ytColumn > 0 && a.pictureVisible; }},
+        {"横波と合成 lays the rows over each other", "click Option2",
+         [](const WindowState &, const WindowState &a) { return !a.longitudinalSeparate; }},
+        {"横縦別々 takes them apart again", "click Option2\nclick Option1",
+         [](const WindowState &, const WindowState &a) { return a.longitudinalSeparate; }},
+        {"緑 traces particle 1", "click Option3",
+         [](const WindowState &, const WindowState &a) { return a.tracedParticle == 1; }},
+        {"赤 traces particle 6 again", "click Option3\nclick Option4",
+         [](const WindowState &, const WindowState &a) { return a.tracedParticle == 6; }},
+        {"速度 sets the timer's interval", "set HScroll1 57",
+         [](const WindowState &, const WindowState &a) { return a.timerInterval == 57; }},
+    };
+    for (const std::string &name : programNames()) {
+        for (const Row &row : rows) {
+            const auto program = makeProgram(name);
+            const SessionScript script = std::get<SessionScript>(parseSession(row.session));
+            for (std::size_t k = 0; k + 1 < script.size(); ++k)
+                ASSERT_TRUE(deliver(*program, script[k])) << name << ": " << row.name;
+            const WindowState before = program->state();
+            ASSERT_TRUE(deliver(*program, script.back())) << name << ": " << row.name;
+            EXPECT_TRUE(row.did(before, program->state())) << name << ": " << row.name;
         }
     }
 }
@@ -226,7 +242,9 @@ TEST(ProgramDescriptions, EveryControlIsBoundToWhatItsKindCarries)
 TEST(ProgramDescriptions, EveryClickTheLayoutBindsIsAnswered)
 {
     for (const ProgramDescription &description : builtInPrograms().all()) {
+        std::set<std::string> seen;
         for (const ControlSpec &control : description.layout.controls) {
+            EXPECT_TRUE(seen.insert(control.name).second) << description.identity.name << ": " << control.name << " twice";
             if (control.action == Action::None || control.kind == ControlKind::TextBox ||
                 control.kind == ControlKind::HScrollBar || control.kind == ControlKind::VScrollBar)
                 continue;

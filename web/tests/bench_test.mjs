@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A short run of the benchmark page, as it is and under 4× CPU throttling,
-// printing its figures beside their targets. Only a run that yields no
-// figures fails; the figures themselves are for reading. SIZE (1920x1080)
-// gives the program's frame a projector's size.
+// printing its figures beside their targets for reading; it judges none of
+// them and is no test (the web_bench target runs it). It exits non-zero
+// only when the page yields no figures.
+// SIZE (1920x1080) gives the program's frame a projector's size.
 //   node bench_test.mjs SITE_FOLDER SECONDS [SIZE]
 import { collectPageErrors, launchChromium } from './chromium.mjs';
 import { serveFolder } from './static_server.mjs';
