@@ -4,6 +4,7 @@
 #include "fonts.h"
 #include "installation.h"
 #include "ondelwindow.h"
+#include "qttranslations.h"
 
 #include <QApplication>
 
@@ -12,6 +13,7 @@ namespace ondel {
 int runProgram(int argc, char **argv, std::unique_ptr<Demonstrator> program)
 {
     QApplication app(argc, argv);
+    installQtTranslations();
     installFontSubstitution();
     connectToInstallation(*program);
     OndelWindow window(std::move(program));

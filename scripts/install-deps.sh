@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
-  qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
+  qt6-base-dev qt6-translations-l10n libgl-dev libgtest-dev libbenchmark-dev
   emscripten locales
   chromium
   fonts-ipafont-gothic
