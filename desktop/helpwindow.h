@@ -8,11 +8,16 @@
 namespace ondel {
 
 // The help behind F1, in a window of its own beside the program, which keeps
-// running while the teacher reads.
+// running while the teacher reads. Esc closes it, and the keyboard goes back
+// to the program.
 class HelpWindow : public QTextBrowser {
     Q_OBJECT
 public:
     explicit HelpWindow(const ProgramDescription &description, QWidget *parent);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 };
 
 } // namespace ondel

@@ -13,6 +13,7 @@
 #include "shell/window/help_text.h"
 
 #include <QContextMenuEvent>
+#include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -145,8 +146,10 @@ QWidget *OndelWindow::createTextBox(const ControlSpec &entry, QWidget *parent)
     auto *edit = new QLineEdit(text(entry.caption), parent);
     if (entry.action == Action::PulseFileName)
         pulseFileBox_ = edit;
-    connect(edit, &QLineEdit::textChanged, this,
-            [this, action = entry.action](const QString &t) { program_->setText(action, t.toStdString()); });
+    connect(edit, &QLineEdit::textChanged, this, [this, action = entry.action](const QString &t) {
+        program_->setText(action, t.toStdString());
+        showOpenedPath();
+    });
     return edit;
 }
 
@@ -199,7 +202,7 @@ void OndelWindow::command(WindowCommand command)
 {
     switch (command) {
     case WindowCommand::Help:
-        showHelp();
+        toggleHelp();
         break;
     case WindowCommand::FullScreen:
         toggleFullScreen();
@@ -279,11 +282,23 @@ void OndelWindow::keyPressEvent(QKeyEvent *event)
 
 void OndelWindow::showHelp()
 {
-    if (!help_)
+    if (!help_) {
         help_ = new HelpWindow(program_->description(), this);
+        // The presenter's keys work the lesson while the help has the keyboard.
+        auto *keys = new KeyDispatcher(*help_, program_->layout(), [this](const KeyBinding &key) { obey(key); });
+        keys->watchControls();
+    }
     help_->show();
     help_->raise();
     help_->activateWindow();
+}
+
+void OndelWindow::toggleHelp()
+{
+    if (help_ && help_->isVisible())
+        help_->close();
+    else
+        showHelp();
 }
 
 void OndelWindow::showAbout()
@@ -324,7 +339,15 @@ void OndelWindow::openPulseFile(const QString &path)
         const QSignalBlocker quiet(pulseFileBox_);
         pulseFileBox_->setText(text(program_->inputs().pulseFileName));
     }
+    showOpenedPath();
     syncFromProgram();
+}
+
+// Which file "実行/再実行" reads, while the box names an opened one.
+void OndelWindow::showOpenedPath()
+{
+    if (pulseFileBox_)
+        pulseFileBox_->setToolTip(QFile::decodeName(program_->openedPulsePath().value_or(std::string()).c_str()));
 }
 
 void OndelWindow::tick()

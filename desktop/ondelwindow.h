@@ -45,6 +45,8 @@ public:
     void clickControl(const QString &name);
 
     void showHelp();
+    // F1: the help, or away with it when it is shown.
+    void toggleHelp();
     void showAbout();
     void toggleFullScreen();
     // The file dialog, in a program that loads pulse files.
@@ -75,6 +77,7 @@ private:
     QWidget *createScrollBar(const ControlSpec &entry, QWidget *parent);
     QWidget *createPicture(const ControlSpec &entry, QWidget *parent);
     void syncFromProgram();
+    void showOpenedPath();
 
     std::unique_ptr<Demonstrator> program_;
     FrameCanvas *canvas_ = nullptr;

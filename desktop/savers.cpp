@@ -6,11 +6,14 @@
 #include "primitivepainter.h"
 #include "twips.h"
 
+#include "shell/pulse/system_error.h"
+#include "shell/pulse/whole_file.h"
+
 #include <QBuffer>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -27,6 +30,27 @@ QByteArray bytesOf(const std::string &s) { return QByteArray(s.data(), static_ca
 QString text(const std::string &s) { return QString::fromStdString(s); }
 
 QString programName(const Demonstrator &program) { return text(program.description().identity.name); }
+
+QRect scaledRect(const Rect &r)
+{
+    return {wholePixelsOf(r.left) * imageScale, wholePixelsOf(r.top) * imageScale, wholePixelsOf(r.width) * imageScale,
+            wholePixelsOf(r.height) * imageScale};
+}
+
+// The axis letters ("y", "X") are labels on the window but part of the
+// drawing; the other labels name controls that the picture leaves out.
+bool isAxisLetter(const ControlSpec &control) { return control.kind == ControlKind::Label && control.caption.size() == 1; }
+
+void drawAxisLetters(QPainter &painter, const WindowLayout &layout)
+{
+    painter.setPen(Qt::black);
+    for (const ControlSpec &control : layout.controls) {
+        if (!isAxisLetter(control))
+            continue;
+        painter.setFont(controlFont(control.font, imageScale));
+        painter.drawText(scaledRect(control.rect), Qt::AlignLeft | Qt::AlignVCenter, text(control.caption)); // as a label sets it
+    }
+}
 
 } // namespace
 
@@ -46,12 +70,11 @@ QImage Savers::windowImage() const
     PrimitivePainter frame(controlFont(frameTextFont));
     frame.setScale(imageScale);
     frame.replay(painter, size, program_.frame().ops());
+    drawAxisLetters(painter, layout);
     const auto control = std::find_if(layout.controls.begin(), layout.controls.end(),
                                       [](const ControlSpec &c) { return c.kind == ControlKind::Picture; });
     if (picture_ && program_.state().pictureVisible && control != layout.controls.end()) {
-        const Rect &r = control->rect;
-        const QRect place(wholePixelsOf(r.left) * imageScale, wholePixelsOf(r.top) * imageScale,
-                          wholePixelsOf(r.width) * imageScale, wholePixelsOf(r.height) * imageScale);
+        const QRect place = scaledRect(control->rect);
         painter.drawImage(place, picture_->image());
         // The picture's frame, its outermost pixels as on screen.
         const QRect inside = place.adjusted(imageScale, imageScale, -imageScale, -imageScale);
@@ -106,10 +129,11 @@ void Savers::save(const QString &title, const QString &name, const QString &filt
 
 void Savers::write(const QString &path, const QByteArray &bytes, const QString &afterwards)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        tell(true, QStringLiteral("ファイル「%1」に保存できませんでした（%2）。\n別の名前か別のフォルダでもう一度保存してください。")
-                       .arg(path, file.errorString()));
+    // Whole or not at all: a full disk must not leave an empty or cut file behind.
+    if (const auto error = writeWholeFile(QFile::encodeName(path).toStdString(), bytes.toStdString())) {
+        tell(true, QStringLiteral("ファイル「%1」に保存できませんでした: %2\n"
+                                  "フォルダの中は保存の前のままです。別の名前か別のフォルダでもう一度保存してください。")
+                       .arg(path, text(systemReason(*error))));
         return;
     }
     if (!afterwards.isEmpty())

@@ -29,6 +29,9 @@ and two loudspeakers in phase or in anti-phase. The user interface is in
 Japanese.")
 # The dependencies are those of the built binaries, found by dpkg-shlibdeps.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own texts in Japanese (the file dialogs, their questions): data that
+# no binary links, so dpkg-shlibdeps cannot find it; added to what it finds.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
 # The windows are laid out for this font (desktop/fonts.cpp); no library
 # names it.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-ipafont-gothic)

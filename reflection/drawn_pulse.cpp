@@ -4,12 +4,23 @@
 #include "shell/state/geometry.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace ondel {
 
 namespace {
 
+// A bar dragged back by mouse seldom lands on rest itself: it stays a step
+// or two off, and the drawing would never end. So near is rest enough where
+// the drawing ends, though such samples within it are kept as they are.
+constexpr int nearRest = 2;
+
 bool drawn(const SliderSamples &samples, std::int64_t index) { return samples.sample(index) != SliderSamples::rest; }
+
+bool awayFromRest(const SliderSamples &samples, std::int64_t index)
+{
+    return std::abs(samples.sample(index) - SliderSamples::rest) > nearRest;
+}
 
 } // namespace
 
@@ -21,8 +32,12 @@ std::optional<DrawnPulse> drawnPulse(const SliderSamples &samples)
     if (first > SliderSamples::lastIndex)
         return std::nullopt;
     std::int64_t last = SliderSamples::lastIndex;
-    while (!drawn(samples, last))
+    while (last > first && !awayFromRest(samples, last))
         --last;
+    // A drawing that never left the neighbourhood of rest ends at its last sample off rest.
+    if (!awayFromRest(samples, last))
+        for (last = SliderSamples::lastIndex; !drawn(samples, last);)
+            --last;
 
     constexpr std::int64_t records = geometry::pulseRecords;
     DrawnPulse pulse;

@@ -11,7 +11,8 @@
 // "パルスを保存": the pulse drawn with ondel10's slide bar as the first column
 // of a pulse data file, so that ondel9 (or ondel8) shows the same pulse.
 //
-// The drawing is every sample from the first to the last one off rest. Its
+// The drawing is every sample from the first one off rest to the last one
+// more than 2 off it (the bar is seldom dragged back to rest exactly). Its
 // first sample goes to record 320, so that in ondel9, which restarts at time
 // 0 on loading, it reaches the row's left end at once and particle 1 at
 // t = 20. A drawing too long to end by record 3200 starts earlier, down to

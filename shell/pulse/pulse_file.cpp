@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/pulse/pulse_file.h"
 
+#include "shell/pulse/system_error.h"
+#include "shell/pulse/text_bytes.h"
 #include "shell/state/numeric.h"
 
 #include <algorithm>
@@ -23,51 +25,6 @@ std::string lineError(std::string_view fileName, int line, const std::string &wh
 {
     return "ファイル" + quoted(fileName) + "の " + std::to_string(line) + " 行目: " + what +
            "\nデータは読み込まれていません。";
-}
-
-// The length of the well-formed UTF-8 character that `s` starts with, or 0
-// (a stray byte, an overlong form, a surrogate, beyond U+10FFFF).
-std::size_t characterLength(std::string_view s)
-{
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
-    const unsigned char lead = byte(0);
-    if (lead < 0x80)
-        return 1;
-    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
-    if (length == 0 || lead > 0xF4 || s.size() < length)
-        return 0;
-    for (std::size_t k = 1; k < length; ++k)
-        if ((byte(k) & 0xC0) != 0x80)
-            return 0;
-    const unsigned char second = byte(1);
-    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) || (lead == 0xF0 && second < 0x90) ||
-        (lead == 0xF4 && second > 0x8F))
-        return 0;
-    return length;
-}
-
-// A field as it may be shown back to the teacher: at most 24 bytes of whole
-// characters, control characters and whatever is not UTF-8 (a Shift-JIS
-// file, say) replaced, so that the message stays text the window can show.
-std::string shown(std::string_view field)
-{
-    constexpr std::size_t most = 24;
-    std::string out;
-    std::size_t i = 0;
-    while (i < field.size()) {
-        const std::size_t length = characterLength(field.substr(i));
-        if (i + std::max<std::size_t>(length, 1) > most)
-            break;
-        const auto c = static_cast<unsigned char>(field[i]);
-        if (length == 0 || c < 0x20 || c == 0x7F)
-            out += '?';
-        else
-            out += field.substr(i, length);
-        i += std::max<std::size_t>(length, 1);
-    }
-    if (i < field.size())
-        out += "…";
-    return out;
 }
 
 std::string_view trimmed(std::string_view s)
@@ -161,10 +118,23 @@ std::string_view takeLine(std::string_view &bytes)
     return line;
 }
 
-} // namespace
-
-PulseReadResult parsePulseText(std::string_view bytes, std::string_view fileName)
+// "ファイル「name」" and what is wrong with it, in one sentence.
+PulseFileError fileProblem(std::string_view fileName, const std::string &sentence)
 {
+    return {"ファイル" + quoted(fileName) + sentence + "\nデータは読み込まれていません。"};
+}
+
+PulseFileError fileError(std::string_view fileName, const std::string &what)
+{
+    return fileProblem(fileName, "を読めません: " + what);
+}
+
+// The numbers of a text in file order, or why it is refused.
+std::variant<std::vector<float>, PulseFileError> fileValues(std::string_view bytes, std::string_view fileName)
+{
+    if (!isPlainText(bytes))
+        return fileProblem(fileName, "は UTF-8 か ASCII のテキストではありません（UTF-16 で保存されたファイルなど）。"
+                                     "UTF-8 のテキストとして保存し直してください。");
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
         bytes.remove_prefix(3);
 
@@ -190,6 +160,20 @@ PulseReadResult parsePulseText(std::string_view bytes, std::string_view fileName
             rest.remove_prefix(comma + 1);
         }
     }
+    return values;
+}
+
+} // namespace
+
+PulseReadResult parsePulseText(std::string_view bytes, std::string_view fileName)
+{
+    auto read = fileValues(bytes, fileName);
+    if (auto *error = std::get_if<PulseFileError>(&read))
+        return std::move(*error);
+    const std::vector<float> &values = std::get<std::vector<float>>(read);
+    // Loading nothing would only restart time and leave the teacher guessing.
+    if (values.empty())
+        return fileProblem(fileName, "にはデータがありません（空のファイルか、空白の行だけです）。");
 
     PulseRecords records;
     const std::size_t count = (values.size() + 1) / 2;
@@ -221,25 +205,12 @@ private:
     int fd_;
 };
 
-PulseFileError fileError(const std::string &path, const std::string &what)
-{
-    return {"ファイル" + quoted(path) + "を読めません: " + what + "\nデータは読み込まれていません。"};
-}
 
 std::string openFailure(int error)
 {
-    switch (error) {
-    case ENOENT:
-    case ENOTDIR:
+    if (error == ENOENT || error == ENOTDIR)
         return "見つかりません。名前と作業フォルダを確かめてください。";
-    case EACCES:
-    case EPERM:
-        return "読み取りの許可がありません。";
-    case ENAMETOOLONG:
-        return "名前が長すぎます。";
-    default:
-        return "開けません（エラー " + std::to_string(error) + "）。";
-    }
+    return "開けません: " + systemReason(error);
 }
 
 } // namespace
@@ -271,7 +242,7 @@ PulseReadResult readPulseFile(const std::string &path)
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            return fileError(path, "読み取りに失敗しました（エラー " + std::to_string(errno) + "）。");
+            return fileError(path, "読み取りに失敗しました: " + systemReason(errno));
         }
         if (n == 0)
             break;
@@ -290,9 +261,9 @@ PulseReadResult parsePulseFile(std::string_view bytes, const std::string &fileNa
     // is wrong (typically too many records, with the line); say that instead.
     const std::size_t lastLineEnd = bytes.find_last_of("\r\n", maxPulseFileBytes - 1);
     const std::string_view completeLines = bytes.substr(0, lastLineEnd == std::string_view::npos ? 0 : lastLineEnd + 1);
-    PulseReadResult prefix = parsePulseText(completeLines, fileName);
-    if (std::holds_alternative<PulseFileError>(prefix))
-        return prefix;
+    auto prefix = fileValues(completeLines, fileName);
+    if (auto *error = std::get_if<PulseFileError>(&prefix))
+        return std::move(*error);
     return fileError(fileName, "大きすぎます（1 MiB まで）。");
 }
 

@@ -16,7 +16,9 @@
 // Beyond the plain format, the reader accepts what spreadsheet programs
 // write: a UTF-8 byte order mark, CRLF or CR line ends, blanks around
 // numbers, blank lines (skipped). Numbers are taken two at a time in file
-// order; a last record with a single number gets 0 as its second.
+// order; a last record with a single number gets 0 as its second. A file
+// without a single number, or one that is not UTF-8 or ASCII text (UTF-16,
+// say), is refused like any other bad file.
 namespace ondel {
 
 struct PulseRecords {

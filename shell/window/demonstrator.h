@@ -63,9 +63,13 @@ public:
     // file's base name and time restarts, a refused file changes nothing and
     // leaves its message. False, with nothing changed, in a program that
     // loads no files. `openPulseData` takes the file's bytes where there is
-    // no path (a browser).
+    // no path (a browser). While the name box shows that name, "実行/再実行"
+    // reads this same file (or these bytes) again.
     virtual bool openPulseFile(const std::string &path);
     virtual bool openPulseData(std::string_view bytes, const std::string &fileName);
+    // The full path "実行/再実行" reads instead of looking the name up, while
+    // the name box shows the name of a file opened by its path.
+    virtual std::optional<std::string> openedPulsePath() const { return std::nullopt; }
     bool loadsPulseFiles() const { return bindsAction(layout(), Action::LoadPulse); }
 
     // "パルスを保存": the pulse drawn with the slide bar as a pulse data file

@@ -30,7 +30,16 @@ std::string baseName(const std::string &path)
 bool PulseDemonstrator::loadPulseFile()
 {
     beforeLoad();
+    if (stillShown())
+        return take(opened_->data ? parsePulseFile(*opened_->data, opened_->path) : readPulseFile(opened_->path));
     return take(readPulseFile(locateDataFile(inputs().pulseFileName + ".csv", dataFolders())));
+}
+
+std::optional<std::string> PulseDemonstrator::openedPulsePath() const
+{
+    if (stillShown() && !opened_->data)
+        return opened_->path;
+    return std::nullopt;
 }
 
 bool PulseDemonstrator::openPulseFile(const std::string &path)
@@ -41,6 +50,7 @@ bool PulseDemonstrator::openPulseFile(const std::string &path)
     if (!take(readPulseFile(path)))
         return false;
     showPulseFileName(baseName(path));
+    opened_ = OpenedFile{baseName(path), path, std::nullopt};
     return true;
 }
 
@@ -52,6 +62,7 @@ bool PulseDemonstrator::openPulseData(std::string_view bytes, const std::string 
     if (!take(parsePulseFile(bytes, fileName)))
         return false;
     showPulseFileName(baseName(fileName));
+    opened_ = OpenedFile{baseName(fileName), fileName, std::string(bytes)};
     return true;
 }
 

@@ -5,6 +5,9 @@
 #include "shell/pulse/pulse_file.h"
 #include "shell/pulse/pulse_table.h"
 
+#include <optional>
+#include <string>
+
 // A window whose wave comes from the pulse data file: it owns the two pulse
 // columns and loads them on "実行/再実行" from the file whose base name is
 // typed into the text box, plus ".csv".
@@ -17,6 +20,7 @@ public:
 
     bool openPulseFile(const std::string &path) override;
     bool openPulseData(std::string_view bytes, const std::string &fileName) override;
+    std::optional<std::string> openedPulsePath() const override;
 
 protected:
     explicit PulseDemonstrator(ProgramDescription description);
@@ -32,6 +36,17 @@ private:
     // Takes a read file over, or reports why it was refused.
     bool take(const PulseReadResult &result);
 
+    // The file last opened without typing its name: "実行/再実行" reads it
+    // again, not a file of the same name in the working or data folder, for
+    // as long as the name box shows `shownName`.
+    struct OpenedFile {
+        std::string shownName;
+        std::string path;                // the file, where it has a path
+        std::optional<std::string> data; // its bytes, where it has none (a browser)
+    };
+    bool stillShown() const { return opened_ && opened_->shownName == inputs().pulseFileName; }
+
+    std::optional<OpenedFile> opened_;
     PulseTable forwardPulse_;
     PulseTable backwardPulse_;
 };

@@ -2,6 +2,7 @@
 #include "speakers/speaker_demonstrator.h"
 #include "tests/support/programs.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/working_folder.h"
 #include "travelling/travelling_demonstrator.h"
 
 #include <gtest/gtest.h>
@@ -82,6 +83,37 @@ TEST(OpenPulse, ARefusedFileChangesNothingAndSaysWhy)
             EXPECT_EQ(program->forwardPulse().at(1), 0.0f);
             EXPECT_EQ(program->state().timeIndex, 700);
             EXPECT_EQ(program->inputs().pulseFileName, "pulse160a");
+        }
+    }
+}
+
+// "実行/再実行" after an open reruns the opened file, not one of the same
+// name in the working folder, nor "見つかりません" for a name found nowhere
+// else; once the teacher types another name, that name is looked up.
+TEST(OpenPulse, RerunReadsTheOpenedFileWhileTheBoxShowsItsName)
+{
+    const test_support::TempDir work;
+    const test_support::TempDir lesson;
+    work.write("pulse160a.csv", "9,9\n");
+    work.write("other.csv", "7,7\n");
+    const test_support::WorkingFolder here(work.path());
+    for (const char *fileName : {"pulse160a.csv", "mine.csv"}) {
+        const std::string path = lesson.write(fileName, "0.5,0\n");
+        for (const bool fromBytes : {false, true}) {
+            SCOPED_TRACE(std::string(fileName) + (fromBytes ? ", as bytes" : ", by path"));
+            const auto program = openProgram<TravellingDemonstrator>("ondel8");
+            ASSERT_TRUE(fromBytes ? program->openPulseData("0.5,0\n", fileName) : program->openPulseFile(path));
+            EXPECT_EQ(program->openedPulsePath(), fromBytes ? std::nullopt : std::optional(path));
+            program->state().timeIndex = 700;
+            program->perform(Action::LoadPulse);
+            EXPECT_EQ(program->takeMessage(), std::nullopt);
+            EXPECT_EQ(program->forwardPulse().at(1), 0.5f);
+            EXPECT_EQ(program->state().timeIndex, 0);
+
+            program->setText(Action::PulseFileName, "other");
+            EXPECT_EQ(program->openedPulsePath(), std::nullopt);
+            program->perform(Action::LoadPulse);
+            EXPECT_EQ(program->forwardPulse().at(1), 7.0f);
         }
     }
 }

@@ -117,17 +117,35 @@ INSTANTIATE_TEST_SUITE_P(ShapesAndEnds, DrawnPulseRoundTrip,
                              return name;
                          });
 
-// Draws `ticks` ticks of the bar held at `value`, from tick 1, then rest.
-std::unique_ptr<ReflectionDemonstrator> drawnFor(int ticks, int value)
+// Draws `ticks` ticks of the bar held at `value`, from tick 1, then leaves
+// the bar at `after` for `afterTicks`.
+std::unique_ptr<ReflectionDemonstrator> drawnFor(int ticks, int value, int after = SliderSamples::rest,
+                                                 int afterTicks = 10)
 {
     auto ondel10 = openProgram<ReflectionDemonstrator>("ondel10");
     ondel10->setValue(Action::SlideBar, value);
     for (int t = 0; t < ticks; ++t)
         ondel10->nextFrame();
-    ondel10->setValue(Action::SlideBar, SliderSamples::rest);
-    for (int t = 0; t < 10; ++t)
+    ondel10->setValue(Action::SlideBar, after);
+    for (int t = 0; t < afterTicks; ++t)
         ondel10->nextFrame();
     return ondel10;
+}
+
+// Dragged back by mouse, the bar stays a step or two off rest; a minute
+// later the drawing still ends where it was last further off.
+TEST(DrawnPulseFile, ABarLeftNearRestEndsTheDrawing)
+{
+    constexpr int aMinute = 3000; // ticks, about a minute
+    const struct {
+        int leftAt;
+        std::int64_t drawnSamples;
+    } rows[] = {{126, 40}, {127, 40}, {130, 40}, {125, 40 + aMinute}};
+    for (const auto &row : rows) {
+        const auto pulse = drawnPulse(drawnFor(40, 98, row.leftAt, aMinute)->sliderSamples());
+        ASSERT_TRUE(pulse) << row.leftAt;
+        EXPECT_EQ(pulse->drawnSamples, row.drawnSamples) << row.leftAt;
+    }
 }
 
 TEST(DrawnPulseFile, HoldsEveryRecordTheReaderTakesWithTheDrawingFromRecord320)

@@ -77,7 +77,7 @@ std::vector<Maker> makers()
         {{"full", Expect::Load, "3200 records"}, content(pulseRecords(3200))},
         {{"largest", Expect::Load, "3200 records of the largest drawable values"},
          content(repeated(largest + ",-" + largest + "\n-" + largest + "," + largest + "\n", 1600))},
-        {{"empty", Expect::Load, "an empty file"}, content("")},
+
         {{"spreadsheet", Expect::Load, "byte order mark, CRLF, blanks, blank lines"},
          content("\xEF\xBB\xBF 0.25 , -0.5 \r\n\r\n+1,.5\r\n-1.5e-1,2E0\r\n")},
         {{"single_value", Expect::Load, "a last record with one value"}, content("0.5,0.25\n0.75\n")},
@@ -91,6 +91,11 @@ std::vector<Maker> makers()
              fs::permissions(file, fs::perms::none);
          }},
         {{"garbage", Expect::Refuse, "binary garbage"}, content(garbage())},
+        {{"empty", Expect::Refuse, "an empty file"}, content("")},
+        {{"blank_lines", Expect::Refuse, "blank lines only"}, content("\n \t\r\n\n")},
+        {{"utf16", Expect::Refuse, "UTF-16 with its byte order mark"}, content(std::string("\xFF\xFE" "1\0,\0" "2\0\n\0", 10))},
+        {{"loop", Expect::Refuse, "a symbolic link to itself"},
+         [](const auto &, const fs::path &file) { fs::create_symlink(file.filename(), file); }},
         {{"enormous_line", Expect::Refuse, "one line of 1.5 MiB"}, content(repeated("0.5,", 393216))},
         {{"wide_line", Expect::Refuse, "6402 values on one line"}, content(repeated("0.5,", 6401) + "0.5\n")},
         {{"records_3201", Expect::Refuse, "3201 records"}, content(pulseRecords(3201))},

@@ -8,6 +8,7 @@
 #include "shell/window/pulse_demonstrator.h"
 #include "desktop/fonts.h"
 #include "desktop/ondelwindow.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/stopped_window.h"
 #include "tests/support/temp_dir.h"
 
@@ -16,9 +17,12 @@
 #include <QImage>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <QtTest>
 
+#include <filesystem>
 #include <memory>
 
 using namespace ondel;
@@ -153,6 +157,16 @@ private slots:
         QCOMPARE(image.pixelColor(corner + QPoint(0, 40)), QColor(Qt::black));
         QCOMPARE(image.pixelColor(corner + QPoint(1, 40)), QColor(Qt::black));
         QCOMPARE(image.pixelColor(corner + QPoint(-4, 40)), QColor(0xF0, 0xF0, 0xF0));
+        // The axis letters "y" and "X" of the drawing are in it, where the window shows them.
+        for (const char *label : {"Label4", "Label5", "Label6"}) {
+            const QRect shown = window->findChild<QWidget *>(QString::fromLatin1(label))->geometry();
+            const QRect letter(2 * shown.topLeft(), 2 * shown.size());
+            int dark = 0;
+            for (int y = letter.top(); y <= letter.bottom(); ++y)
+                for (int x = letter.left(); x <= letter.right(); ++x)
+                    dark += image.pixelColor(x, y).lightness() < 100;
+            QVERIFY2(dark > 50, label);
+        }
     }
 
     void savingTheDataWritesTheTableOfTheCurrentTick()
@@ -165,6 +179,28 @@ private slots:
         QCOMPARE(lines[0], QStringLiteral("\uFEFF時刻,粒子,横波の変位,縦波の変位,y-t線の時刻,y-t線の変位").toUtf8());
         QCOMPARE(lines.size(), 1 + 15 + 1); // the header, 15 particles, the end of the last line
         QVERIFY2(lines[1].startsWith("5,1,"), lines[1].constData());
+    }
+
+    // The disk full while saving, without root: the old file stays, and the
+    // teacher is told why in Japanese.
+    void aSaveThatRunsOutOfRoomKeepsTheOldFileAndSaysWhy()
+    {
+        open("ondel8");
+        dir->write("figure.png", "the old picture");
+        QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
+        // The dialog's question whether to replace the file, answered yes.
+        QTimer::singleShot(0, [] {
+            if (auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                question->button(QMessageBox::Yes)->click();
+        });
+        QByteArray bytes;
+        {
+            const test_support::FileSizeLimit limit(4096);
+            bytes = answerDialog(QStringLiteral("ondel8.png"), QStringLiteral("figure.png"));
+        }
+        QCOMPARE(bytes, QByteArray("the old picture"));
+        QTRY_VERIFY(shownMessage().contains(QStringLiteral("保存できませんでした: ファイルの大きさの上限を超えます。")));
+        QCOMPARE(std::distance(std::filesystem::directory_iterator(dir->path()), {}), 1);
     }
 
     void aFileThatCannotBeWrittenIsReported()

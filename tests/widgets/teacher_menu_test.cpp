@@ -4,6 +4,7 @@
 // loads as "実行/再実行" loads a typed name, and F11's full screen.
 #include "desktop/fonts.h"
 #include "desktop/ondelwindow.h"
+#include "desktop/qttranslations.h"
 #include "shell/window/pulse_demonstrator.h"
 #include "tests/support/opened_window.h"
 #include "tests/support/temp_dir.h"
@@ -67,9 +68,18 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("Page Down")));
         QVERIFY(text.contains(QStringLiteral("・Ctrl++: ")));
         QVERIFY(text.contains(QStringLiteral("・Ctrl+0: ")));
-        // The program keeps running beside it, and a second F1 reuses it.
+        // The program keeps running beside it and obeys the presenter's keys
+        // while the help has the keyboard; Esc or F1 puts it away, and the
+        // next F1 reuses it.
         window->tick();
+        QTest::keyClick(help, Qt::Key_PageDown);
+        QCOMPARE(window->program().state().runStep, 0);
+        QTest::keyClick(help, Qt::Key_Escape);
+        QVERIFY(!help->isVisible());
         QTest::keyClick(window.get(), Qt::Key_F1);
+        QVERIFY(help->isVisible());
+        QTest::keyClick(help, Qt::Key_F1);
+        QVERIFY(!help->isVisible());
         QCOMPARE(window->findChildren<QTextBrowser *>(QStringLiteral("helpWindow")).size(), 1);
     }
 
@@ -132,6 +142,21 @@ private slots:
         QCOMPARE(pulseFileBox(), QString::fromStdString(window->program().inputs().pulseFileName));
         QVERIFY(pulseFileBox().endsWith(QStringLiteral("chosen")));
         QVERIFY(!window->findChild<QMessageBox *>(QStringLiteral("messageBox")));
+        // "実行/再実行" reads that file again, whose full path the box's tooltip gives,
+        // until the teacher types another name.
+        auto *box = window->findChild<QLineEdit *>(QStringLiteral("Text1"));
+        QCOMPARE(box->toolTip(), QString::fromStdString(path));
+        dir.write("chosen.csv", "0.25,0\n");
+        window->clickControl(QStringLiteral("Command9"));
+        QCOMPARE(pulse.forwardPulse().at(1), 0.25f);
+        box->setText(QStringLiteral("pulse160a"));
+        QCOMPARE(box->toolTip(), QString());
+    }
+
+    void qtsOwnTextsAreJapanese()
+    {
+        QVERIFY(installQtTranslations());
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("キャンセル"));
     }
 
     void aRefusedFileShowsTheMessageAndChangesNothing()

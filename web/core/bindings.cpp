@@ -12,6 +12,9 @@
 
 #include <emscripten/bind.h>
 
+#include <cstdint>
+#include <fstream>
+#include <vector>
 #include <utility>
 
 using emscripten::val;
@@ -41,9 +44,23 @@ OpenedProgram *openProgram(const std::string &name)
     return program ? new OpenedProgram(std::move(program)) : nullptr;
 }
 
-// {hash} for a session replayed to its end, else {error}.
-val recordedSessionHash(const std::string &name, const std::string &text)
+// Puts the files a session loads ({name: [bytes]}) into the working folder,
+// where its typed names find them; the program pages have only the shipped data.
+void writeSessionFiles(const val &files)
 {
+    const val names = val::global("Object").call<val>("keys", files);
+    for (unsigned i = 0; i < names["length"].as<unsigned>(); ++i) {
+        const std::string name = names[i].as<std::string>();
+        const std::vector<std::uint8_t> bytes = emscripten::convertJSArrayToNumberVector<std::uint8_t>(files[name]);
+        std::ofstream(name, std::ios::binary).write(reinterpret_cast<const char *>(bytes.data()),
+                                                   static_cast<std::streamsize>(bytes.size()));
+    }
+}
+
+// {hash} for a session replayed to its end, with the files it loads, else {error}.
+val recordedSessionHash(const std::string &name, const std::string &text, const val &files)
+{
+    writeSessionFiles(files);
     val out = val::object();
     auto program = makeProgram(name);
     if (!program) {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Replays every recorded session on the core, one program at a time so the
-// table fills as it goes, and leaves the results in window.parityResults
-// (also when the core fails half-way, with the reason).
+// Replays every recorded session on the core, with the files it loads, one
+// program at a time so the table fills as it goes, and leaves the results in
+// window.parityResults (also when the core fails half-way, with the reason).
 'use strict';
 
 (async () => {
@@ -16,7 +16,7 @@
     for (const { name } of core.programList()) {
       await new Promise((resolve) => setTimeout(resolve));
       const started = performance.now();
-      const { hash, error } = core.sessionHash(name, recordedSessions[name] ?? '');
+      const { hash, error } = core.sessionHash(name, recordedSessions[name] ?? '', recordedSessionFiles);
       const milliseconds = Math.round(performance.now() - started);
       results.push({ name, hash, error, milliseconds });
       show(name, hash ?? error, String(milliseconds));
