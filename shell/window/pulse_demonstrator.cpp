@@ -67,6 +67,7 @@ bool PulseDemonstrator::take(const PulseReadResult &result)
         backwardPulse_.set(static_cast<int>(k + 1), records.second[k]);
     }
     state().timeIndex = 0;
+    afterLoad();
     return true;
 }
 
