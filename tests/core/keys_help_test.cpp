@@ -150,6 +150,9 @@ TEST_P(HelpText, NamesTheProgramItsControlsAndItsKeys)
     EXPECT_NE(help.find(resume), std::string::npos);
     const bool typesInABox = bindsAction(program.layout, Action::PulseFileName) || bindsAction(program.layout, Action::Separation);
     EXPECT_EQ(help.find("文字の欄に入力している間") != std::string::npos, typesInABox);
+    // The pulse programs make no standing wave: their annotations have no 腹・節, and they say so.
+    const bool pulses = name == "ondel8" || name == "ondel8_dou" || name == "ondel9" || name == "ondel10";
+    EXPECT_EQ(help.find("腹・節を書き入れません") != std::string::npos, pulses);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllPrograms, HelpText,
