@@ -108,9 +108,9 @@ TEST(FrameRecorder, TheLessonToolsDrawTheirSessionsAsRecorded)
         const char *hash;
     };
     const Row rows[] = {
-        {"ondel5", "lessons/ondel5", "c2bb14cab37fc451"},
-        {"ondel8", "lessons/ondel8", "66cdd0ddc3ca7a80"},
-        {"ondel15", "lessons/ondel15", "e68f753bb45d25b8"},
+        {"ondel5", "lessons/ondel5", "db03392e4c7e7f49"},
+        {"ondel8", "lessons/ondel8", "48be89ba3f921dbd"},
+        {"ondel15", "lessons/ondel15", "31f2d63d21875e9b"},
     };
     const SessionFolder folder;
     for (const Row &row : rows) {
