@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One tick of ondel15 with everything shown (both rows, all three y-x
 // curves, the y-t trace) and the shipped tone playing, against the 10 ms a
-// tick is given; and the same with an absurd separation typed in, which must
-// cost no more.
+// tick is given; the same with an absurd separation typed in, which must
+// cost no more; the same with the strobe and the annotations on (腹 and 節
+// measured over a period of the tone along the whole medium); and loading
+// the tone, which finds its period.
 #include "programs/registry.h"
 #include "shell/window/session.h"
 
@@ -14,7 +16,7 @@
 namespace ondel {
 namespace {
 
-void tickWithSeparation(benchmark::State &state, const std::string &separation)
+void tickWithSeparation(benchmark::State &state, const std::string &separation, bool lessonTools = false)
 {
     const auto ondel15 = makeProgram("ondel15");
     Demonstrator &program = *ondel15;
@@ -24,6 +26,10 @@ void tickWithSeparation(benchmark::State &state, const std::string &separation)
         clickControl(program, control);
     if (program.takeMessage())
         state.SkipWithError("ren80.csv not found");
+    if (lessonTools) {
+        program.perform(Action::ToggleStrobe);
+        program.perform(Action::ToggleAnnotations);
+    }
     program.state().timeIndex = 1000; // the tone fills the row
     for (auto _ : state) {
         program.nextFrame();
@@ -35,8 +41,20 @@ void tickWithSeparation(benchmark::State &state, const std::string &separation)
 void BM_Ondel15Tick(benchmark::State &state) { tickWithSeparation(state, "140"); }
 void BM_Ondel15TickAbsurdSeparation(benchmark::State &state) { tickWithSeparation(state, std::string(400, '9')); }
 
+void BM_Ondel15TickLessonTools(benchmark::State &state) { tickWithSeparation(state, "140", true); }
+
+void BM_Ondel15LoadTone(benchmark::State &state)
+{
+    const auto program = makeProgram("ondel15");
+    program->setText(Action::PulseFileName, (std::filesystem::path(ONDEL_DATA_DIR) / "ren80").string());
+    for (auto _ : state)
+        program->perform(Action::LoadPulse);
+}
+
 BENCHMARK(BM_Ondel15Tick)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Ondel15TickAbsurdSeparation)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Ondel15TickLessonTools)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Ondel15LoadTone)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace ondel

@@ -3,8 +3,9 @@
 
 #include "speaker_frame.h"
 
-#include "shell/state/geometry.h"
 #include "shell/drawing/render.h"
+#include "shell/lesson/tone_period.h"
+#include "shell/state/geometry.h"
 
 namespace ondel {
 
@@ -12,10 +13,9 @@ namespace {
 
 constexpr const char *defaultFile = "ren80";
 
-// The tone of ren80 repeats every 140 ticks; an eighth of it between
-// exposures, and its period for the envelope that shows 腹 and 節.
-constexpr int tonePeriod = 140;
-constexpr LessonDefaults lessonDefaults{.strobeCount = 4, .strobeSpacing = 18, .envelopePeriod = tonePeriod};
+// About an eighth of the default tone's period (ren80's 140 ticks) between
+// exposures; 腹 and 節 are taken over the period of whatever tone is loaded.
+constexpr LessonDefaults lessonDefaults{.strobeCount = 4, .strobeSpacing = 18, .marksNodes = true};
 
 WindowLayout speakerLayout(const Clock &clock)
 {
@@ -69,6 +69,17 @@ int SpeakerDemonstrator::particleCount() const { return geometry::fullRowParticl
 RowParticle SpeakerDemonstrator::particleAt(std::int64_t time, int particle) const
 {
     return speaker_frame::particleAt(wave_, speakers_, time, particle);
+}
+
+void SpeakerDemonstrator::afterLoad() { tonePeriod_ = tonePeriod(forwardPulse()); }
+
+// Over one period of the loaded tone, with each speaker's own position on
+// the side that faces the other speaker.
+StandingPattern SpeakerDemonstrator::standingPattern() const
+{
+    return {tonePeriod_, [this](std::int64_t t, int x) {
+                return pulse_frame::rowAxes.transverseY - pulse_frame::transverseY(wave_.facingDisplacement(static_cast<int>(t), x));
+            }};
 }
 
 double SpeakerDemonstrator::tracedWindowY(std::int64_t time) const

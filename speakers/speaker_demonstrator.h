@@ -29,10 +29,13 @@ protected:
     // even when the file cannot be loaded.
     void beforeLoad() override { applySeparation(speakers_, inputs().separation); }
     double tracedWindowY(std::int64_t time) const override;
+    void afterLoad() override;
+    StandingPattern standingPattern() const override;
 
 private:
     SpeakerSettings speakers_;
     SpeakerWave wave_;
+    int tonePeriod_ = 0; // of the loaded signal; 0 before a tone is loaded
 };
 
 } // namespace ondel

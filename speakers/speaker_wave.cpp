@@ -33,6 +33,14 @@ float SpeakerWave::Speaker1Wave(int t, int x) const
     return arrived(static_cast<double>(time + lead - (x - speaker1Position)));
 }
 
+float SpeakerWave::facingDisplacement(int t, int x) const
+{
+    if (x != speakers_.speaker2Position)
+        return displacement(t, x);
+    const float front = arrived(static_cast<double>(std::int64_t{t} + lead)) * static_cast<float>(speakers_.speaker2Phase);
+    return Speaker1Wave(t, x) + front;
+}
+
 float SpeakerWave::Speaker2Wave(int t, int x) const
 {
     const double position = speakers_.speaker2Position;

@@ -30,6 +30,11 @@ public:
     // The second speaker at speaker2Position: front side x < speaker2Position.
     float Speaker2Wave(int t, int x) const;
 
+    // The displacement, but at the second speaker's own position the one of
+    // its front face, as the first speaker's position already shows its
+    // front: the medium between the speakers ends alike at both.
+    float facingDisplacement(int t, int x) const;
+
 private:
     // The sample at `index` (t + 200 minus a distance, a whole number unless
     // the second speaker stands between data positions), or 0 when the sound

@@ -12,6 +12,8 @@ namespace {
 
 constexpr double transverseAxisY = 2000;
 constexpr double longitudinalAxisY = 4000;
+// Twips along the row per unit of displacement: twice the pulse programs'.
+constexpr double longitudinalShift = 500;
 
 // Picture y = window y - 600: the row's axis at 2000 lands on the picture's
 // time axis at 1400.
@@ -27,12 +29,12 @@ TraceConfig standingTraceConfig(const StandingRules &rules)
             .redMarkerRim = colour::red};
 }
 
-// An eighth of a period between exposures; the envelope over one period.
+// An eighth of a period between exposures.
 LessonDefaults standingLessons(const StandingWave &wave)
 {
     constexpr int exposuresPerPeriod = 8;
     const int period = wave.periodTicks();
-    return {.strobeCount = 4, .strobeSpacing = std::max(1, period / exposuresPerPeriod), .envelopePeriod = period};
+    return {.strobeCount = 4, .strobeSpacing = std::max(1, period / exposuresPerPeriod), .marksNodes = true};
 }
 
 double transverseY(double sine) { return transverseAxisY - 1000 * sine; }
@@ -102,7 +104,7 @@ void StandingDemonstrator::drawFrame(DrawList &window)
 
 RowAxes StandingDemonstrator::rowAxes() const
 {
-    return {transverseAxisY, longitudinalAxisY, static_cast<double>(rules_.window.axisEnd)};
+    return {transverseAxisY, longitudinalAxisY, static_cast<double>(rules_.window.axisEnd), longitudinalShift};
 }
 
 // A standing wave goes nowhere, so it gets no arrows.
@@ -125,7 +127,7 @@ RowParticle StandingDemonstrator::particleAt(std::int64_t time, int i) const
     const double backward = wave_.ParticleWave(-time, i);
     return RowParticle{.transverse = {x, shown(transverseY(forward), transverseY(backward))},
                        .transverseColours = transverseColours(i),
-                       .longitudinalX = shown(x + 500 * forward, x + 500 * backward),
+                       .longitudinalX = shown(x + longitudinalShift * forward, x + longitudinalShift * backward),
                        .longitudinalColours = longitudinalColours(i)};
 }
 
@@ -142,6 +144,14 @@ void StandingDemonstrator::drawYxCurve(DrawList &window) const
         const double y = shown(transverseY(wave_.SineWave(t, j)), transverseY(wave_.SineWave(-t, j)));
         window.circle({geometry::dataX(j), y}, geometry::dotRadius, colour::black, colour::black);
     }
+}
+
+// The medium as the y-x curve samples it, over one period of the sine.
+StandingPattern StandingDemonstrator::standingPattern() const
+{
+    return {wave_.periodTicks(), [this](std::int64_t t, int j) {
+                return transverseAxisY - shown(transverseY(wave_.SineWave(t, j)), transverseY(wave_.SineWave(-t, j)));
+            }};
 }
 
 double StandingDemonstrator::tracedWindowY(std::int64_t time) const

@@ -27,6 +27,7 @@ protected:
     RowParticle particleAt(std::int64_t time, int particle) const override;
     // The forward wave, whatever is shown: the trace starts from it.
     double tracedWindowY(std::int64_t time) const override;
+    StandingPattern standingPattern() const override;
 
 private:
     void drawDirectionArrows(DrawList &window) const;

@@ -20,11 +20,14 @@ struct ParticleColours {
     Rgb rim;
 };
 
-// Window y of a family's two axes and the right end x of both, in twips.
+// Window y of a family's two axes and the right end x of both, in twips,
+// and how far along its row a longitudinal particle is shifted by a
+// displacement of 1 (the transverse row lifts it 1000 twips).
 struct RowAxes {
     double transverseY;
     double longitudinalY; // while the longitudinal row has an axis of its own
     double end;
+    double longitudinalShift;
 };
 
 // One particle of both rows, window twips.

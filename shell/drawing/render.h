@@ -16,11 +16,11 @@
 // per data position).
 namespace ondel::pulse_frame {
 
-inline constexpr RowAxes rowAxes{3000, 5000, 15500};
+inline constexpr RowAxes rowAxes{3000, 5000, 15500, 250};
 
 // A pulse moves one data position a tick: 40 ticks between exposures show
 // it two particles on each time, clear of the one before.
-inline constexpr LessonDefaults lessonDefaults{.strobeCount = 4, .strobeSpacing = 40, .envelopePeriod = 0};
+inline constexpr LessonDefaults lessonDefaults{.strobeCount = 4, .strobeSpacing = 40, .marksNodes = false};
 
 // Window y of a displacement in the transverse row, in single precision.
 inline float transverseY(float displacement) { return 3000.0f - 1000.0f * displacement; }

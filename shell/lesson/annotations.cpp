@@ -20,9 +20,10 @@ constexpr double leastCrest = 250;
 constexpr double leastDensity = 50;
 constexpr double tolerance = 20;
 // Of the largest envelope: an antinode reaches at least the first, a node at
-// most the second.
+// most the second, and each stands out of the envelope beside it by the third.
 constexpr double antinodeShare = 0.6;
 constexpr double nodeShare = 0.3;
+constexpr double standingOutShare = 0.25;
 constexpr double restSpacing = 1000; // twips between neighbours at rest
 
 std::vector<double> negated(std::vector<double> values)
@@ -89,15 +90,17 @@ std::vector<WaveLabel> crestsAndTroughs(const std::vector<double> &displacement)
     return restPlaceLabels(displacement, "山", "谷", leastCrest, leastCrest);
 }
 
-std::vector<WaveLabel> densities(const std::vector<double> &x)
+std::vector<WaveLabel> densities(const std::vector<double> &restX, const std::vector<double> &x)
 {
-    // How much closer than at rest each particle's neighbours stand.
+    // How much closer than at rest each particle's drawn neighbours stand,
+    // per rest spacing.
     const std::size_t n = x.size();
     std::vector<double> compression(n);
     for (std::size_t i = 0; i < n; ++i) {
         const std::size_t left = i == 0 ? 0 : i - 1;
         const std::size_t right = std::min(i + 1, n - 1);
-        compression[i] = right == left ? 0 : restSpacing - (x[right] - x[left]) / static_cast<double>(right - left);
+        const double rest = restX[right] - restX[left];
+        compression[i] = right == left ? 0 : restSpacing * (1 - (x[right] - x[left]) / rest);
     }
     std::vector<WaveLabel> labels;
     for (const double at : clearPeaks(compression, leastDensity, tolerance))
@@ -112,22 +115,28 @@ std::vector<WaveLabel> antinodesAndNodes(const std::vector<double> &envelope)
     const double largest = envelope.empty() ? 0 : *std::max_element(envelope.begin(), envelope.end());
     if (!(largest >= leastCrest))
         return {};
-    return restPlaceLabels(envelope, "腹", "節", antinodeShare * largest, -nodeShare * largest);
+    const double standingOut = standingOutShare * largest;
+    std::vector<WaveLabel> labels;
+    for (const double at : prominentPeaks(envelope, antinodeShare * largest, standingOut, tolerance))
+        labels.push_back({"腹", geometry::dataX(at)});
+    for (const double at : prominentPeaks(negated(envelope), -nodeShare * largest, standingOut, tolerance))
+        labels.push_back({"節", geometry::dataX(at)});
+    return labels;
 }
 
-Annotator::Annotator(Rows rows, int envelopePeriod, std::int64_t earliestTime)
-    : rows_(std::move(rows)), envelopePeriod_(envelopePeriod), earliestTime_(earliestTime)
+Annotator::Annotator(Rows rows, StandingPattern pattern, std::int64_t earliestTime)
+    : rows_(std::move(rows)), pattern_(std::move(pattern)), earliestTime_(earliestTime)
 {
 }
 
 std::vector<double> Annotator::envelope(std::int64_t now) const
 {
-    std::vector<double> reached(static_cast<std::size_t>(rows_.count), 0.0);
-    const std::int64_t first = std::max(now - envelopePeriod_ + 1, earliestTime_);
+    std::vector<double> reached(geometry::curvePositions, 0.0);
+    const std::int64_t first = std::max(now - pattern_.period + 1, earliestTime_);
     for (std::int64_t t = first; t <= now; ++t)
-        for (int i = 1; i <= rows_.count; ++i) {
-            double &r = reached[static_cast<std::size_t>(i - 1)];
-            r = std::max(r, std::abs(rows_.axes.transverseY - rows_.particleAt(t, i).transverse.y));
+        for (int j = 1; j <= geometry::curvePositions; ++j) {
+            double &r = reached[static_cast<std::size_t>(j - 1)];
+            r = std::max(r, std::abs(pattern_.medium(t, j)));
         }
     return reached;
 }
@@ -135,10 +144,14 @@ std::vector<double> Annotator::envelope(std::int64_t now) const
 void Annotator::draw(const WindowState &state, DrawList &window) const
 {
     std::vector<double> displacement;
+    std::vector<double> restX;
     std::vector<double> longitudinalX;
     for (int i = 1; i <= rows_.count; ++i) {
         const RowParticle p = rows_.particleAt(state.timeIndex, i);
         displacement.push_back(rows_.axes.transverseY - p.transverse.y);
+        if (!p.longitudinalColours)
+            continue; // left out of the longitudinal row
+        restX.push_back(p.transverse.x);
         longitudinalX.push_back(p.longitudinalX);
     }
 
@@ -151,9 +164,9 @@ void Annotator::draw(const WindowState &state, DrawList &window) const
     if (state.transverseShown)
         lines.push_back({crestsAndTroughs(displacement), rows_.axes.transverseY + belowReach});
     if (state.longitudinalShown)
-        lines.push_back({densities(longitudinalX),
+        lines.push_back({densities(restX, longitudinalX),
                          longitudinalRowY(state, rows_.axes) + geometry::particleRadius + geometry::labelGap});
-    if (envelopePeriod_ > 0 && (state.transverseShown || state.longitudinalShown))
+    if (pattern_.period > 0 && pattern_.medium && (state.transverseShown || state.longitudinalShown))
         lines.push_back({antinodesAndNodes(envelope(state.timeIndex)), rows_.axes.transverseY + belowReach});
 
     const std::vector<Extent> extents = particleExtents(window);

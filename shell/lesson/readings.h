@@ -4,9 +4,11 @@
 #include <cstdint>
 #include <vector>
 
-// What the window showed, as numbers for a worksheet: displacements in
-// particle spacings (1000 twips), positive up in the transverse row and to
-// the right in the longitudinal one, as far as each row draws its particles.
+// What the window showed, as numbers for a worksheet: the displacement of
+// the medium in particle spacings (a displacement of 1 lifts a transverse
+// particle 1000 twips), positive up in the transverse row and to the right
+// in the longitudinal one. The longitudinal row draws its shift smaller (a
+// quarter or a half of that), so it is read back through its own scale.
 namespace ondel {
 
 inline constexpr double twipsPerSpacing = 1000;

@@ -17,7 +17,7 @@ std::string number(double value) { return roundedDecimal(value, places); }
 
 std::string readingsTable(const std::vector<ParticleReading> &particles, const std::deque<TraceReading> &trace)
 {
-    std::string text = "\xEF\xBB\xBF" "時刻,粒子,横波の変位,縦波の変位,y-t線の時刻,y-t線の変位\n";
+    std::string text = std::string("\xEF\xBB\xBF") + readingsHeader + '\n';
     const std::size_t rows = std::max(particles.size(), trace.size());
     for (std::size_t row = 0; row < rows; ++row) {
         if (row < particles.size()) {

@@ -11,9 +11,13 @@
 // table for a spreadsheet. A header row, then one row per particle (the
 // tick, the particle, its displacement in both rows) beside one per y-t
 // trace point (its tick and displacement), in particle spacings with up to
-// four decimals. UTF-8 with a byte order mark, so that a spreadsheet shows
-// the Japanese header as it is.
+// four decimals; each heading names its unit. UTF-8 with a byte order mark,
+// so that a spreadsheet shows the Japanese header as it is.
 namespace ondel {
+
+// The header row, without the byte order mark and the line end.
+inline constexpr const char *readingsHeader = "時刻（コマ）,粒子,横波の変位（粒子間隔）,縦波の変位（粒子間隔）,"
+                                             "y-t線の時刻（コマ）,y-t線の変位（粒子間隔）";
 
 std::string readingsTable(const std::vector<ParticleReading> &particles, const std::deque<TraceReading> &trace);
 

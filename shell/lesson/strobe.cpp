@@ -28,17 +28,19 @@ Rgb paler(Rgb colour, double paleness)
     return mixed;
 }
 
-Strobe::Strobe(const LessonTools &tools, std::int64_t earliestTime)
-    : count_(tools.strobeCount), spacing_(tools.strobeSpacing), earliestTime_(earliestTime)
+Strobe::Strobe(const LessonTools &tools, std::int64_t earliestTime, std::int64_t latestTime)
+    : count_(tools.strobeCount), spacing_(tools.strobeSpacing), earliestTime_(earliestTime), latestTime_(latestTime)
 {
 }
 
-std::vector<Strobe::Exposure> Strobe::exposures(std::int64_t now) const
+std::vector<Strobe::Exposure> Strobe::exposures(std::int64_t now, int direction) const
 {
+    // The picture came from later times while the clock runs backward.
+    const std::int64_t step = direction < 0 ? -std::int64_t{spacing_} : spacing_;
     std::vector<Exposure> out;
     for (int k = count_; k >= 1; --k) {
-        const std::int64_t time = now - std::int64_t{k} * spacing_;
-        if (time < earliestTime_)
+        const std::int64_t time = now - k * step;
+        if (time < earliestTime_ || time > latestTime_)
             continue;
         const double paleness =
             count_ == 1 ? newestPaleness
@@ -51,7 +53,7 @@ std::vector<Strobe::Exposure> Strobe::exposures(std::int64_t now) const
 void Strobe::draw(const WindowState &state, const RowAxes &axes, int count, const ParticleAt &particleAt,
                   DrawList &window) const
 {
-    for (const Exposure &exposure : exposures(state.timeIndex)) {
+    for (const Exposure &exposure : exposures(state.timeIndex, state.direction)) {
         const auto pale = [&](ParticleColours c) {
             return ParticleColours{paler(c.fill, exposure.paleness), paler(c.rim, exposure.paleness)};
         };

@@ -12,11 +12,13 @@
 namespace ondel {
 
 // The strobe ("ストロボ"): the particles of the rows shown as they stood at
-// t - s, t - 2s, ..., t - N s (N exposures, s ticks apart), drawn under the
-// current frame, the older the paler, like a textbook's figure of
-// successive times. Computed from time alone, so a stopped or single-stepped
-// picture shows them too; a clock that starts at 0 has no exposures before
-// it. Times in ticks, places in window twips.
+// the N moments the picture has just come from, s ticks apart (t - s,
+// t - 2s, ..., t - N s while time runs forward, t + s, ... t + N s while it
+// runs backward), drawn under the current frame, the older the paler, like a
+// textbook's figure of successive times. Computed from time alone, so a
+// stopped or single-stepped picture shows them too; a clock that starts at 0
+// and restarts after its limit has no exposures outside them. Times in
+// ticks, places in window twips.
 class Strobe {
 public:
     struct Exposure {
@@ -24,10 +26,11 @@ public:
         double paleness; // 0: the particle's own colours, 1: the background
     };
 
-    Strobe(const LessonTools &tools, std::int64_t earliestTime);
+    Strobe(const LessonTools &tools, std::int64_t earliestTime, std::int64_t latestTime);
 
-    // Oldest first, as they are drawn.
-    std::vector<Exposure> exposures(std::int64_t now) const;
+    // Oldest first, as they are drawn; `direction` +1 while time runs
+    // forward, -1 while it runs backward (remembered while stopped).
+    std::vector<Exposure> exposures(std::int64_t now, int direction) const;
 
     // The exposures of particles 1..count of the rows shown.
     void draw(const WindowState &state, const RowAxes &axes, int count, const ParticleAt &particleAt,
@@ -37,6 +40,7 @@ private:
     int count_;
     int spacing_;
     std::int64_t earliestTime_;
+    std::int64_t latestTime_;
 };
 
 // `colour` mixed with the background: paleness 0 keeps it, 1 is the background.

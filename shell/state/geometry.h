@@ -25,7 +25,7 @@ inline constexpr int redParticle = 6;
 // axes start), of particle i and of data position j.
 inline constexpr int rowLeft = 200;
 inline double particleX(double particle) { return rowLeft + 1000.0 * particle; }
-inline double dataX(int position) { return rowLeft + 50.0 * position; }
+inline double dataX(double position) { return rowLeft + 50.0 * position; }
 
 // Radii in twips: a particle, and a dot of the y-x curves.
 inline constexpr int particleRadius = 300;

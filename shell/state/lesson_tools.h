@@ -16,9 +16,9 @@ namespace ondel {
 struct LessonDefaults {
     int strobeCount = 4;
     int strobeSpacing = 40;
-    // The period over which the envelope of the motion shows 腹 and 節;
-    // 0 for a program whose wave makes no standing pattern.
-    int envelopePeriod = 0;
+    // Whether the annotations mark 腹 and 節: false for a program whose wave
+    // makes no standing pattern.
+    bool marksNodes = false;
 };
 
 // The tools' state, kept by the window next to its WindowState.

@@ -99,13 +99,14 @@ SavedFile Demonstrator::readingsFile() const { return {readingsTable(particleRea
 // Read from the particles at the current tick when asked, not kept at every tick.
 std::vector<ParticleReading> Demonstrator::particleReadings() const
 {
+    // Both rows read back as the displacement itself, whatever each draws it as.
     const std::int64_t now = state_.timeIndex;
-    const double axisY = rowAxes().transverseY;
+    const RowAxes axes = rowAxes();
     std::vector<ParticleReading> readings;
     for (int i = 1; i <= particleCount(); ++i) {
         const RowParticle p = particleAt(now, i);
-        readings.push_back({now, i, (axisY - p.transverse.y) / twipsPerSpacing,
-                            (p.longitudinalX - p.transverse.x) / twipsPerSpacing});
+        readings.push_back({now, i, (axes.transverseY - p.transverse.y) / twipsPerSpacing,
+                            (p.longitudinalX - p.transverse.x) / axes.longitudinalShift});
     }
     return readings;
 }
@@ -126,7 +127,7 @@ void Demonstrator::nextFrame()
     }
     if (lessons_.annotations) {
         const Annotator annotator({rowAxes(), particleCount(), [this](std::int64_t t, int i) { return particleAt(t, i); }},
-                                  description_.lessons.envelopePeriod, earliestTime());
+                                  standingPattern(), earliestTime());
         annotator.draw(state_, frame_);
     }
 }
@@ -136,11 +137,16 @@ std::int64_t Demonstrator::earliestTime() const
     return clock().timeLimit ? 0 : std::numeric_limits<std::int64_t>::min();
 }
 
+std::int64_t Demonstrator::latestTime() const
+{
+    return clock().timeLimit.value_or(std::numeric_limits<std::int64_t>::max());
+}
+
 void Demonstrator::startFrame(DrawList &window)
 {
     beginFrame(state_, clock(), rowAxes(), window);
     if (lessons_.strobe)
-        Strobe(lessons_, earliestTime())
+        Strobe(lessons_, earliestTime(), latestTime())
             .draw(state_, rowAxes(), particleCount(), [this](std::int64_t t, int i) { return particleAt(t, i); }, window);
 }
 

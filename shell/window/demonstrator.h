@@ -6,6 +6,7 @@
 #include "shell/drawing/draw_list.h"
 #include "shell/state/lesson_tools.h"
 #include "shell/drawing/particle_rows.h"
+#include "shell/lesson/annotations.h"
 #include "shell/lesson/readings.h"
 #include "shell/pulse/saved_file.h"
 
@@ -123,10 +124,14 @@ protected:
     void drawCurrentRows(DrawList &window);
     // Window y of the traced particle at time t, for seeding the trace.
     virtual double tracedWindowY(std::int64_t time) const = 0;
+    // Where the annotations look for 腹 and 節; none by default.
+    virtual StandingPattern standingPattern() const { return {}; }
 
 private:
     // Before time 0 a clock that starts there has nothing to show.
     std::int64_t earliestTime() const;
+    // After its limit such a clock starts again at 0.
+    std::int64_t latestTime() const;
 
     ProgramDescription description_;
     WindowState state_;

@@ -150,6 +150,8 @@ std::string helpText(const ProgramDescription &description, Edition edition)
     for (const KeyBinding &binding : keyBindings())
         if (keyApplies(binding, description.layout, edition))
             text += "・" + keyLine(binding, description.layout) + "\n";
+    if (!description.lessons.marksNodes)
+        text += "注釈は、このプログラムでは腹・節を書き入れません（パルスは定常波を作らないため）。\n";
     if (hasTextBox(description.layout))
         text += "文字の欄に入力している間は、1文字のキー（R、1、+ など）は文字として入ります。\n";
     return text;

@@ -78,6 +78,7 @@ bool PulseDemonstrator::take(const PulseReadResult &result)
         backwardPulse_.set(static_cast<int>(k + 1), records.second[k]);
     }
     state().timeIndex = 0;
+    afterLoad();
     return true;
 }
 

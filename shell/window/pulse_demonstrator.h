@@ -28,6 +28,8 @@ protected:
     // What a program takes over from its other controls before any load
     // (the speakers' separation).
     virtual void beforeLoad() {}
+    // What a program derives from the columns once a file is taken over.
+    virtual void afterLoad() {}
 
 private:
     // Reads the file named in the name box into both columns and restarts

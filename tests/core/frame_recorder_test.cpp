@@ -31,9 +31,9 @@ TEST(FrameRecorder, EveryProgramDrawsItsSessionAsRecorded)
         const char *hash;
     };
     const Row rows[] = {
-        {"ondel8", "55b12f4d707fc0cd"},  {"ondel8_dou", "6a2c82a0ca2bf6e5"}, {"ondel9", "9eb076e56ce5051a"},
+        {"ondel8", "a0d21996ad831f18"},  {"ondel8_dou", "88c344fdf9191e2a"}, {"ondel9", "0b0bb11b0f5f2209"},
         {"ondel10", "4f6f538644b4b861"}, {"ondel3", "9f2749f42df08ace"},     {"ondel3a", "787632d8d9a27290"},
-        {"ondel5", "7a154116836bb15d"},  {"ondel5a", "1a0d420283983189"},    {"ondel15", "44f13248ba2a8c17"},
+        {"ondel5", "7a154116836bb15d"},  {"ondel5a", "1a0d420283983189"},    {"ondel15", "28c708b46154b204"},
     };
     const SessionFolder folder;
     for (const Row &row : rows) {
@@ -137,9 +137,9 @@ TEST(FrameRecorder, TheLessonToolsDrawTheirSessionsAsRecorded)
         const char *hash;
     };
     const Row rows[] = {
-        {"ondel5", "lessons/ondel5", "f29a43bdd290e70f"},
-        {"ondel8", "lessons/ondel8", "38f1558ba3518895"},
-        {"ondel15", "lessons/ondel15", "25c8e007b2b8b22a"},
+        {"ondel5", "lessons/ondel5", "73e2675f8a1fa8cf"},
+        {"ondel8", "lessons/ondel8", "0956dbc16d3b5a98"},
+        {"ondel15", "lessons/ondel15", "26e54692e2406493"},
     };
     const SessionFolder folder;
     for (const Row &row : rows) {

@@ -175,6 +175,9 @@ TEST_P(HelpText, NamesTheProgramItsControlsAndItsKeys)
     // Before any key: what to tap, and where the browser's bar or the desktop's menu keeps the rest.
     EXPECT_LT(help.find(edition == Edition::Browser ? "タップ" : "クリック"), help.find("【キー】"));
     EXPECT_NE(help.find(edition == Edition::Browser ? "上のバー" : "右クリックのメニュー"), std::string::npos);
+    // The pulse programs make no standing wave: their annotations have no 腹・節, and they say so.
+    const bool pulses = name == "ondel8" || name == "ondel8_dou" || name == "ondel9" || name == "ondel10";
+    EXPECT_EQ(help.find("腹・節を書き入れません") != std::string::npos, pulses);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllPrograms, HelpText,

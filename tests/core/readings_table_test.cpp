@@ -14,7 +14,7 @@ namespace {
 
 using test_support::openProgram;
 
-const std::string header = "\xEF\xBB\xBF時刻,粒子,横波の変位,縦波の変位,y-t線の時刻,y-t線の変位\n";
+const std::string header = std::string("\xEF\xBB\xBF") + readingsHeader + "\n";
 
 // ondel9 with one sample of 0.5 that stands at particle 1 at tick 1, rows
 // shown and the trace on particle 1.
@@ -35,9 +35,9 @@ TEST(ReadingsTable, ParticlesInBothRowsAndTheTracePointOfAKnownTick)
 {
     auto ondel9 = oneSampleAtParticle1();
     ondel9->nextFrame();
-    // Particle 1 stands 0.5 up, and a quarter of that to the right in the
-    // longitudinal row (250 twips per unit there).
-    std::string expected = header + "1,1,0.5,0.125,1,0.5\n";
+    // Particle 1 stands 0.5 up, and is drawn a quarter of that to the right
+    // in the longitudinal row: both read 0.5.
+    std::string expected = header + "1,1,0.5,0.5,1,0.5\n";
     for (int i = 2; i <= 9; ++i)
         expected += "1," + std::to_string(i) + ",0,0,,\n";
     EXPECT_EQ(ondel9->readingsFile().bytes, expected);
@@ -74,8 +74,12 @@ TEST(ReadingsTable, EveryProgramHasItsRowsEvenWhileTheyAreHidden)
     } rows[] = {{"ondel8", 15}, {"ondel10", 9}, {"ondel3", 15}, {"ondel15", 15}};
     for (const auto &row : rows) {
         auto program = makeProgram(row.program);
-        program->nextFrame();
+        for (int k = 0; k < 5; ++k)
+            program->nextFrame();
         EXPECT_EQ(program->particleReadings().size(), row.particles) << row.program;
+        // Each row draws the one displacement at its own scale; both read it back.
+        for (const ParticleReading &p : program->particleReadings())
+            EXPECT_NEAR(p.longitudinal, p.transverse, 1e-4) << row.program << " particle " << p.particle;
         const std::string table = *program->readingsFile().bytes;
         EXPECT_EQ(table.substr(0, header.size()), header) << row.program;
         EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), static_cast<long>(1 + row.particles)) << row.program;

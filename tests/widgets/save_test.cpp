@@ -176,7 +176,7 @@ private slots:
         menuEntry(QStringLiteral("データを保存…"))->trigger();
         const QByteArray bytes = answerDialog(QStringLiteral("ondel3_data.csv"), QStringLiteral("data.csv"));
         const QList<QByteArray> lines = bytes.split('\n');
-        QCOMPARE(lines[0], QStringLiteral("\uFEFF時刻,粒子,横波の変位,縦波の変位,y-t線の時刻,y-t線の変位").toUtf8());
+        QCOMPARE(lines[0], QStringLiteral("\uFEFF時刻（コマ）,粒子,横波の変位（粒子間隔）,縦波の変位（粒子間隔）,y-t線の時刻（コマ）,y-t線の変位（粒子間隔）").toUtf8());
         QCOMPARE(lines.size(), 1 + 15 + 1); // the header, 15 particles, the end of the last line
         QVERIFY2(lines[1].startsWith("5,1,"), lines[1].constData());
     }

@@ -65,7 +65,7 @@ try {
   const lines = data?.bytes.toString('utf8').split('\n') ?? [];
   tally.check('"データを保存" downloads ondel8_data.csv', data?.name === 'ondel8_data.csv', data?.name);
   tally.check('the table has its header and a row per particle and trace point',
-    lines[0] === '\uFEFF時刻,粒子,横波の変位,縦波の変位,y-t線の時刻,y-t線の変位' && lines.length >= 1 + 15 + 1 &&
+    lines[0] === '\uFEFF時刻（コマ）,粒子,横波の変位（粒子間隔）,縦波の変位（粒子間隔）,y-t線の時刻（コマ）,y-t線の変位（粒子間隔）' && lines.length >= 1 + 15 + 1 &&
     /^\d+,1,[-0-9.]+,[-0-9.]+,\d+,[-0-9.]+$/.test(lines[1]), JSON.stringify(lines.slice(0, 2)) + ' ' + data?.bytes.subarray(0, 4).toString('hex'));
 
   tally.check('ondel8 offers no "パルスを保存"', !(await page.isVisible('#save-pulse')));
