@@ -14,8 +14,6 @@ namespace ondel {
 
 // One line on what a control bound to `action` does; empty for Action::None.
 std::string_view actionDescription(Action action);
-// One line on what a key's window command does.
-std::string_view commandDescription(WindowCommand command);
 
 // A button's tooltip: "停止／　駒送り (Page Down)"; empty for a control
 // that is no button or whose action has no key.

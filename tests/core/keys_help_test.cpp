@@ -24,7 +24,7 @@ TEST(KeyTable, EveryKeyIsNamedOnceAndDoesSomethingDescribed)
         if (const auto *action = std::get_if<Action>(&binding.target))
             EXPECT_FALSE(actionDescription(*action).empty()) << binding.name;
         else
-            EXPECT_FALSE(commandDescription(std::get<WindowCommand>(binding.target)).empty()) << binding.name;
+            EXPECT_FALSE(commandSpec(std::get<WindowCommand>(binding.target)).help.empty()) << binding.name;
     }
 }
 
@@ -50,7 +50,8 @@ TEST(KeyTable, KeysReachTheirActionsAndCommands)
         {"F11", WindowCommand::FullScreen},     {"Ctrl+O", WindowCommand::OpenFile},
         {"Ctrl+S", WindowCommand::SavePulse},   {"Ctrl+E", WindowCommand::SaveImage},
         {"Ctrl++", WindowCommand::ZoomIn},      {"Ctrl+-", WindowCommand::ZoomOut},
-        {"Ctrl+0", WindowCommand::ZoomReset},
+        {"Ctrl+0", WindowCommand::ZoomReset},   {"F2", WindowCommand::SaveData},
+        {"F8", WindowCommand::About},
     };
     for (const auto &row : rows) {
         const KeyBinding *binding = findKey(row.key);
