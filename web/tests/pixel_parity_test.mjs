@@ -66,7 +66,7 @@ try {
   tally.check('nine programs, three frames each', names.length === 27, `${names.length} frames`);
   const page = await browser.context.newPage();
   const errors = collectPageErrors(page);
-  await page.addScriptTag({ path: join(site, 'js', 'drawing.js') });
+  await page.addScriptTag({ path: join(site, 'tests', 'drawing.js') });
   console.log('program      frame  tick  agreement');
   for (const name of names) {
     const frame = JSON.parse(await readFile(join(frames, name), 'utf8'));

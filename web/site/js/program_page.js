@@ -2,7 +2,19 @@
 // One program in the page (program.html#ondel8): Form1 built from the
 // core's layout, the teacher's input handed to the core, the timer run from
 // animation frames, and each frame painted from the core's drawing.
-'use strict';
+
+import * as bar from './bar.js';
+import * as drawing from './drawing.js';
+import * as form from './form.js';
+import * as keys from './keys.js';
+import './offline.js';
+import * as pulseFiles from './pulse_files.js';
+import * as saving from './saving.js';
+import * as scrollBar from './scroll_bar.js';
+import { TickBudget } from './ticker.js';
+
+// The core's module factory comes from ondel_core.js, loaded before this script.
+/* global OndelCore */
 
 (async () => {
   const name = decodeURIComponent(location.hash.slice(1)) || 'ondel8';
@@ -118,7 +130,7 @@
 
   // The core's keys: a control's action as its click, else a window command.
   const speedControl = layout.controls.find((c) => c.action === core.speedAction);
-  const stepSpeed = (pages) => form.moveScrollBar(document.getElementById(speedControl.name), pages * form.pageStep,
+  const stepSpeed = (pages) => scrollBar.moveScrollBar(document.getElementById(speedControl.name), pages * scrollBar.pageStep,
     (value) => input.setValue(core.speedAction, value));
   const commands = {
     Help: shown.help,
