@@ -62,20 +62,12 @@ val toJs(const ControlSpec &c)
     return out;
 }
 
-const char *commandName(WindowCommand command)
+const char *barGroupName(BarGroup group)
 {
-    switch (command) {
-    case WindowCommand::Help: return "Help";
-    case WindowCommand::FullScreen: return "FullScreen";
-    case WindowCommand::OpenFile: return "OpenFile";
-    case WindowCommand::Faster: return "Faster";
-    case WindowCommand::Slower: return "Slower";
-    case WindowCommand::SavePulse: return "SavePulse";
-    case WindowCommand::SaveImage: return "SaveImage";
-    // The page never hears the zoom keys: the browser zooms the page itself.
-    case WindowCommand::ZoomIn: return "ZoomIn";
-    case WindowCommand::ZoomOut: return "ZoomOut";
-    case WindowCommand::ZoomReset: return "ZoomReset";
+    switch (group) {
+    case BarGroup::Files: return "files";
+    case BarGroup::Window: return "window";
+    case BarGroup::None: break;
     }
     return "";
 }
@@ -159,8 +151,27 @@ val OpenedProgram::keys() const
         const auto *action = std::get_if<Action>(&binding.target);
         key.set("action", action ? static_cast<int>(*action) : -1);
         const auto *command = std::get_if<WindowCommand>(&binding.target);
-        key.set("command", std::string(command ? commandName(*command) : ""));
+        key.set("command", std::string(command ? commandSpec(*command).name : ""));
         out.call<void>("push", key);
+    }
+    return out;
+}
+
+val OpenedProgram::commands() const
+{
+    val out = val::array();
+    for (const CommandSpec &spec : windowCommands()) {
+        if (spec.desktopOnly)
+            continue;
+        val command = val::object();
+        command.set("name", std::string(spec.name));
+        command.set("caption", std::string(spec.caption));
+        command.set("captionWhileOn", std::string(spec.captionWhileOn));
+        command.set("key", std::string(spec.key));
+        command.set("bar", std::string(barGroupName(spec.bar)));
+        command.set("applies", commandApplies(spec.command, program_->layout(), Edition::Browser));
+        command.set("fileName", suggestedFileName(spec.command, program_->description().identity.name));
+        out.call<void>("push", command);
     }
     return out;
 }
