@@ -25,8 +25,8 @@ QString text(const std::string &s) { return QString::fromStdString(s); }
 
 } // namespace
 
-FormBuilder::FormBuilder(QWidget &window, Demonstrator &program, WindowZoom &zoom,
-                         std::function<void(Action)> perform, std::function<void()> changed)
+FormBuilder::FormBuilder(QWidget &window, Demonstrator &program, WindowZoom &zoom, std::function<void(Action)> perform,
+                         std::function<void()> changed)
     : window_(window), program_(program), zoom_(zoom), perform_(std::move(perform)), changed_(std::move(changed))
 {
 }
@@ -50,7 +50,8 @@ FormBuilder::Built FormBuilder::build()
             frames[entry->name] = widget;
         widget->setObjectName(text(entry->name));
         zoom_.add(widget, *entry);
-        if (entry->kind == ControlKind::Picture || entry->kind == ControlKind::Frame || entry->kind == ControlKind::Label)
+        if (entry->kind == ControlKind::Picture || entry->kind == ControlKind::Frame ||
+            entry->kind == ControlKind::Label)
             widget->setFocusPolicy(Qt::NoFocus);
         if (widget->focusPolicy() != Qt::NoFocus)
             tabOrder.emplace_back(entry->tabIndex, widget);
@@ -82,9 +83,8 @@ QWidget *FormBuilder::createButton(const ControlSpec &entry, QWidget *parent)
 {
     auto *button = new QPushButton(parent); // its caption is set as the zoom wraps it
     button->setToolTip(text(controlHint(entry)));
-    QObject::connect(button, &QPushButton::clicked, &window_, [perform = perform_, action = entry.action] {
-        perform(action);
-    });
+    QObject::connect(button, &QPushButton::clicked, &window_,
+                     [perform = perform_, action = entry.action] { perform(action); });
     return button;
 }
 
@@ -102,9 +102,8 @@ QWidget *FormBuilder::createOption(const ControlSpec &entry, QWidget *parent)
 {
     auto *option = new QRadioButton(text(entry.caption), parent);
     option->setChecked(entry.checked);
-    QObject::connect(option, &QRadioButton::clicked, &window_, [perform = perform_, action = entry.action] {
-        perform(action);
-    });
+    QObject::connect(option, &QRadioButton::clicked, &window_,
+                     [perform = perform_, action = entry.action] { perform(action); });
     return option;
 }
 
@@ -113,10 +112,9 @@ QWidget *FormBuilder::createTextBox(const ControlSpec &entry, QWidget *parent)
     auto *edit = new QLineEdit(text(entry.caption), parent);
     if (entry.action == Action::PulseFileName)
         built_.pulseFileBox = edit;
-    QObject::connect(edit, &QLineEdit::textChanged, &window_,
-                     [&program = program_, action = entry.action](const QString &t) {
-                         program.setText(action, t.toStdString());
-                     });
+    QObject::connect(
+        edit, &QLineEdit::textChanged, &window_,
+        [&program = program_, action = entry.action](const QString &t) { program.setText(action, t.toStdString()); });
     return edit;
 }
 

@@ -33,7 +33,8 @@ OndelWindow::OndelWindow(std::unique_ptr<Demonstrator> program, QWidget *parent)
     canvas_->setObjectName(QStringLiteral("canvas"));
     zoom_ = std::make_unique<WindowZoom>(*this, QSize(layout.clientWidth, layout.clientHeight), *canvas_);
     const FormBuilder::Built built =
-        FormBuilder(*this, *program_, *zoom_, [this](Action action) { perform(action); }, [this] { syncFromProgram(); })
+        FormBuilder(
+            *this, *program_, *zoom_, [this](Action action) { perform(action); }, [this] { syncFromProgram(); })
             .build();
     picture_ = built.picture;
     speedBar_ = built.speedBar;
@@ -153,10 +154,7 @@ void OndelWindow::buildMenu()
     new LessonMenu(*program_, *menu_);
 }
 
-void OndelWindow::contextMenuEvent(QContextMenuEvent *event)
-{
-    menu_->popup(event->globalPos());
-}
+void OndelWindow::contextMenuEvent(QContextMenuEvent *event) { menu_->popup(event->globalPos()); }
 
 void OndelWindow::keyPressEvent(QKeyEvent *event)
 {
@@ -197,10 +195,7 @@ void OndelWindow::syncFromProgram()
         dialogs_->warn(QString::fromStdString(*message));
 }
 
-void OndelWindow::resizeEvent(QResizeEvent *)
-{
-    zoom_->windowResized();
-}
+void OndelWindow::resizeEvent(QResizeEvent *) { zoom_->windowResized(); }
 
 void OndelWindow::paintEvent(QPaintEvent *)
 {

@@ -33,7 +33,8 @@ Savers::Savers(QWidget &window, Demonstrator &program, const PictureArea *pictur
 QImage Savers::windowImage() const
 {
     const WindowLayout &layout = program_.layout();
-    const QSize size(wholePixelsOf(layout.clientWidth) * savedImageScale, wholePixelsOf(layout.clientHeight) * savedImageScale);
+    const QSize size(wholePixelsOf(layout.clientWidth) * savedImageScale,
+                     wholePixelsOf(layout.clientHeight) * savedImageScale);
     QImage image(size, QImage::Format_RGB32);
     image.fill(toQColor(colour::background));
     QPainter painter(&image);
@@ -106,8 +107,10 @@ void Savers::write(const QString &path, const QByteArray &bytes, const QString &
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        tell(true, QStringLiteral("ファイル「%1」に保存できませんでした（%2）。\n別の名前か別のフォルダでもう一度保存してください。")
-                       .arg(path, file.errorString()));
+        tell(true,
+             QStringLiteral(
+                 "ファイル「%1」に保存できませんでした（%2）。\n別の名前か別のフォルダでもう一度保存してください。")
+                 .arg(path, file.errorString()));
         return;
     }
     if (!afterwards.isEmpty())

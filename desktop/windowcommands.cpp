@@ -16,8 +16,8 @@ QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cas
 // A menu entry with the key that does the same, shown on its right.
 QString entryText(const CommandSpec &spec, bool on)
 {
-    const QString caption = on && !spec.captionWhileOn.empty() ? text(spec.captionWhileOn)
-                                                               : QString::fromStdString(menuCaption(spec));
+    const QString caption =
+        on && !spec.captionWhileOn.empty() ? text(spec.captionWhileOn) : QString::fromStdString(menuCaption(spec));
     return caption + QLatin1Char('\t') + text(spec.key);
 }
 

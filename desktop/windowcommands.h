@@ -27,8 +27,7 @@ public:
         std::function<bool(WindowCommand)> on;
     };
 
-    WindowCommands(QObject &owner, const WindowLayout &layout, Now now,
-                   std::function<void(WindowCommand)> perform);
+    WindowCommands(QObject &owner, const WindowLayout &layout, Now now, std::function<void(WindowCommand)> perform);
 
     // Nullptr for a command that does not apply here.
     QAction *action(WindowCommand command) const;

@@ -22,6 +22,8 @@ const std::vector<CommandSpec> &windowCommands()
     using C = WindowCommand;
     using N = CommandNeeds;
     using B = BarGroup;
+    // One command to a row, as a maintainer reads the table.
+    // clang-format off
     static const std::vector<CommandSpec> commands{
         {C::Faster, "Faster", "速く", "", "+", "速くする（速度のつまみを1目盛り左へ）。", N::SpeedBar},
         {C::Slower, "Slower", "遅く", "", "-", "遅くする（速度のつまみを1目盛り右へ）。", N::SpeedBar},
@@ -47,6 +49,7 @@ const std::vector<CommandSpec> &windowCommands()
         {C::ZoomOut, "ZoomOut", "縮小", "", "Ctrl+-", "ウィンドウ全体を1段縮小する。", N::Nothing, true, 3},
         {C::ZoomReset, "ZoomReset", "等倍 (100%)", "", "Ctrl+0", "等倍（100%）に戻す。", N::Nothing, true, 4},
     };
+    // clang-format on
     return commands;
 }
 
@@ -85,9 +88,6 @@ std::string suggestedFileName(WindowCommand command, std::string_view programNam
     return name + std::string(file.extension);
 }
 
-std::string menuCaption(const CommandSpec &spec)
-{
-    return std::string(spec.caption) + (spec.asks ? "…" : "");
-}
+std::string menuCaption(const CommandSpec &spec) { return std::string(spec.caption) + (spec.asks ? "…" : ""); }
 
 } // namespace ondel

@@ -64,9 +64,10 @@ std::string keyLine(const KeyBinding &binding, const WindowLayout &layout)
     const std::string key(binding.name);
     if (const auto *action = std::get_if<Action>(&binding.target)) {
         const auto &controls = layout.controls;
-        const auto control = std::find_if(controls.begin(), controls.end(),
-                                          [&](const ControlSpec &c) { return c.action == *action; });
-        const std::string title = control != controls.end() ? controlTitle(*control) : std::string(helpFor(*action)->title);
+        const auto control =
+            std::find_if(controls.begin(), controls.end(), [&](const ControlSpec &c) { return c.action == *action; });
+        const std::string title =
+            control != controls.end() ? controlTitle(*control) : std::string(helpFor(*action)->title);
         return key + ": " + title + " — " + std::string(actionDescription(*action));
     }
     return key + ": " + std::string(commandSpec(std::get<WindowCommand>(binding.target)).help);

@@ -41,17 +41,13 @@ TEST(KeyTable, KeysReachTheirActionsAndCommands)
         const char *key;
         Target target;
     } rows[] = {
-        {"Page Down", Action::StopOrStep},      {"Page Up", Action::Resume},
-        {"R", Action::Reverse},                 {"Y", Action::NextCurveMode},
-        {"T", Action::ToggleTrace},             {"1", Action::ToggleTransverse},
-        {"2", Action::ToggleLongitudinal},      {"+", WindowCommand::Faster},
-        {"S", Action::ToggleStrobe},            {"A", Action::ToggleAnnotations},
-        {"-", WindowCommand::Slower},           {"F1", WindowCommand::Help},
-        {"F11", WindowCommand::FullScreen},     {"Ctrl+O", WindowCommand::OpenFile},
-        {"Ctrl+S", WindowCommand::SavePulse},   {"Ctrl+E", WindowCommand::SaveImage},
-        {"Ctrl++", WindowCommand::ZoomIn},      {"Ctrl+-", WindowCommand::ZoomOut},
-        {"Ctrl+0", WindowCommand::ZoomReset},   {"F2", WindowCommand::SaveData},
-        {"F8", WindowCommand::About},
+        {"Page Down", Action::StopOrStep},    {"Page Up", Action::Resume},         {"R", Action::Reverse},
+        {"Y", Action::NextCurveMode},         {"T", Action::ToggleTrace},          {"1", Action::ToggleTransverse},
+        {"2", Action::ToggleLongitudinal},    {"+", WindowCommand::Faster},        {"S", Action::ToggleStrobe},
+        {"A", Action::ToggleAnnotations},     {"-", WindowCommand::Slower},        {"F1", WindowCommand::Help},
+        {"F11", WindowCommand::FullScreen},   {"Ctrl+O", WindowCommand::OpenFile}, {"Ctrl+S", WindowCommand::SavePulse},
+        {"Ctrl+E", WindowCommand::SaveImage}, {"Ctrl++", WindowCommand::ZoomIn},   {"Ctrl+-", WindowCommand::ZoomOut},
+        {"Ctrl+0", WindowCommand::ZoomReset}, {"F2", WindowCommand::SaveData},     {"F8", WindowCommand::About},
     };
     for (const auto &row : rows) {
         const KeyBinding *binding = findKey(row.key);
@@ -114,6 +110,35 @@ TEST(KeyTable, SavingAPulseAppliesOnlyWhereOneIsDrawnAndAPictureEverywhere)
     }
 }
 
+TEST(CommandTable, SavedFilesAreNamedForTheProgram)
+{
+    const struct {
+        WindowCommand command;
+        const char *program;
+        const char *file;
+    } rows[] = {
+        {WindowCommand::SavePulse, "ondel10", "pulse_drawn.csv"},
+        {WindowCommand::SaveImage, "ondel8_dou", "ondel8_dou.png"},
+        {WindowCommand::SaveData, "ondel3", "ondel3_data.csv"},
+        {WindowCommand::OpenFile, "ondel8", ""},
+        {WindowCommand::Help, "ondel8", ""},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(suggestedFileName(row.command, row.program), row.file) << row.program;
+}
+
+TEST(CommandTable, EveryMenuPlaceAndKeyIsOnesAlone)
+{
+    std::set<int> places;
+    for (const CommandSpec &spec : windowCommands()) {
+        EXPECT_EQ(keyFor(spec.command)->name, spec.key) << spec.name;
+        if (spec.menuPlace > 0)
+            EXPECT_TRUE(places.insert(spec.menuPlace).second) << spec.name;
+        // The browser has no menu: what it has of a command in the menu is on its bar.
+        EXPECT_EQ(spec.menuPlace > 0 && !spec.desktopOnly, spec.bar != BarGroup::None) << spec.name;
+    }
+}
+
 TEST(ButtonHint, CaptionAndKeyForAButtonWithAKey)
 {
     const WindowLayout &layout = builtInPrograms().find("ondel8")->layout;
@@ -149,7 +174,8 @@ TEST_P(HelpText, NamesTheProgramItsControlsAndItsKeys)
     // A key that clicks a control is named by that control's caption in this program.
     const std::string resume = "・Page Up: " + program.layout.find("Command4")->caption + " — ";
     EXPECT_NE(help.find(resume), std::string::npos);
-    const bool typesInABox = bindsAction(program.layout, Action::PulseFileName) || bindsAction(program.layout, Action::Separation);
+    const bool typesInABox =
+        bindsAction(program.layout, Action::PulseFileName) || bindsAction(program.layout, Action::Separation);
     EXPECT_EQ(help.find("文字の欄に入力している間") != std::string::npos, typesInABox);
 }
 

@@ -108,13 +108,20 @@ private slots:
         QTest::addColumn<QString>("shown"); // what it opens; empty: nothing
         const int none = Qt::NoModifier;
         const int ctrl = Qt::ControlModifier;
-        QTest::newRow("F1 help") << "ondel8" << int(Qt::Key_F1) << none << "ヘルプ" << "helpWindow";
-        QTest::newRow("F2 data") << "ondel3" << int(Qt::Key_F2) << none << "データを保存…" << "saveDialog";
-        QTest::newRow("F8 about") << "ondel9" << int(Qt::Key_F8) << none << "このプログラムについて" << "aboutBox";
-        QTest::newRow("Ctrl+O open") << "ondel15" << int(Qt::Key_O) << ctrl << "ファイルを開く…" << "openPulseDialog";
-        QTest::newRow("Ctrl+E picture") << "ondel5a" << int(Qt::Key_E) << ctrl << "画像を保存…" << "saveDialog";
-        QTest::newRow("Ctrl+O where no file loads") << "ondel3" << int(Qt::Key_O) << ctrl << "" << "";
-        QTest::newRow("Ctrl+S where no pulse is drawn") << "ondel9" << int(Qt::Key_S) << ctrl << "" << "";
+        QTest::newRow("F1 help") << "ondel8" << int(Qt::Key_F1) << none << "ヘルプ"
+                                 << "helpWindow";
+        QTest::newRow("F2 data") << "ondel3" << int(Qt::Key_F2) << none << "データを保存…"
+                                 << "saveDialog";
+        QTest::newRow("F8 about") << "ondel9" << int(Qt::Key_F8) << none << "このプログラムについて"
+                                  << "aboutBox";
+        QTest::newRow("Ctrl+O open") << "ondel15" << int(Qt::Key_O) << ctrl << "ファイルを開く…"
+                                     << "openPulseDialog";
+        QTest::newRow("Ctrl+E picture") << "ondel5a" << int(Qt::Key_E) << ctrl << "画像を保存…"
+                                        << "saveDialog";
+        QTest::newRow("Ctrl+O where no file loads") << "ondel3" << int(Qt::Key_O) << ctrl << ""
+                                                    << "";
+        QTest::newRow("Ctrl+S where no pulse is drawn") << "ondel9" << int(Qt::Key_S) << ctrl << ""
+                                                        << "";
     }
 
     void commandsDoTheSameFromKeyAndMenu()

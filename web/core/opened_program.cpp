@@ -14,14 +14,22 @@ namespace {
 const char *kindName(ControlKind kind)
 {
     switch (kind) {
-    case ControlKind::Button: return "Button";
-    case ControlKind::Label: return "Label";
-    case ControlKind::Frame: return "Frame";
-    case ControlKind::Option: return "Option";
-    case ControlKind::TextBox: return "TextBox";
-    case ControlKind::HScrollBar: return "HScrollBar";
-    case ControlKind::VScrollBar: return "VScrollBar";
-    case ControlKind::Picture: return "Picture";
+    case ControlKind::Button:
+        return "Button";
+    case ControlKind::Label:
+        return "Label";
+    case ControlKind::Frame:
+        return "Frame";
+    case ControlKind::Option:
+        return "Option";
+    case ControlKind::TextBox:
+        return "TextBox";
+    case ControlKind::HScrollBar:
+        return "HScrollBar";
+    case ControlKind::VScrollBar:
+        return "VScrollBar";
+    case ControlKind::Picture:
+        return "Picture";
     }
     return "Label";
 }
@@ -65,9 +73,12 @@ val toJs(const ControlSpec &c)
 const char *barGroupName(BarGroup group)
 {
     switch (group) {
-    case BarGroup::Files: return "files";
-    case BarGroup::Window: return "window";
-    case BarGroup::None: break;
+    case BarGroup::Files:
+        return "files";
+    case BarGroup::Window:
+        return "window";
+    case BarGroup::None:
+        break;
     }
     return "";
 }
@@ -216,7 +227,10 @@ bool OpenedProgram::perform(int action) { return program_->perform(static_cast<A
 
 void OpenedProgram::setValue(int action, int value) { program_->setValue(static_cast<Action>(action), value); }
 
-void OpenedProgram::setText(int action, const std::string &text) { program_->setText(static_cast<Action>(action), text); }
+void OpenedProgram::setText(int action, const std::string &text)
+{
+    program_->setText(static_cast<Action>(action), text);
+}
 
 bool OpenedProgram::openPulseData(const std::string &bytes, const std::string &fileName)
 {
