@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/window/demonstrator.h"
 #include "shell/state/keys.h"
+#include "shell/window/demonstrator.h"
 
-#include <QElapsedTimer>
-#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -18,16 +16,17 @@ class QScrollBar;
 namespace ondel {
 
 class FrameCanvas;
-class HelpWindow;
 class PictureArea;
 class Savers;
+class WindowCommands;
+class WindowDialogs;
 class WindowZoom;
 
 // Form1: the window of one program, built from its layout table. Each
 // control delivers its click, value or text to the action the table binds
 // it to; the timer runs one tick per interval and the canvas shows the
-// frame. The keys of the core's table, a right-click menu, the help and a
-// file dialog serve the teacher in front of the class.
+// frame. The window's commands (the core's table) come from its keys and
+// its right-click menu alike.
 class OndelWindow : public QWidget {
     Q_OBJECT
 public:
@@ -43,14 +42,6 @@ public:
     void tick();
     // A click on the named control, as the window system would deliver it.
     void clickControl(const QString &name);
-
-    void showHelp();
-    // F1: the help, or away with it when it is shown.
-    void toggleHelp();
-    void showAbout();
-    void toggleFullScreen();
-    // The file dialog, in a program that loads pulse files.
-    void choosePulseFile();
     // A file chosen in the dialog: loaded as "実行/再実行" loads a typed name.
     void openPulseFile(const QString &path);
 
@@ -64,18 +55,12 @@ private:
     // What a key of the core's table asks for (one that applies here).
     void obey(const KeyBinding &key);
     void perform(Action action);
+    // A command of the core's table, from its menu entry or its key.
     void command(WindowCommand command);
+    bool canDo(WindowCommand command) const;
     void stepSpeed(int pages);
+    void toggleFullScreen();
     void buildMenu();
-    void buildControls();
-    QWidget *createControl(const ControlSpec &entry, QWidget *parent);
-    QWidget *createButton(const ControlSpec &entry, QWidget *parent);
-    QWidget *createLabel(const ControlSpec &entry, QWidget *parent);
-    QWidget *createFrame(const ControlSpec &entry, QWidget *parent);
-    QWidget *createOption(const ControlSpec &entry, QWidget *parent);
-    QWidget *createTextBox(const ControlSpec &entry, QWidget *parent);
-    QWidget *createScrollBar(const ControlSpec &entry, QWidget *parent);
-    QWidget *createPicture(const ControlSpec &entry, QWidget *parent);
     void syncFromProgram();
     void showOpenedPath();
 
@@ -87,7 +72,8 @@ private:
     QLineEdit *pulseFileBox_ = nullptr;
     QMenu *menu_ = nullptr;
     Savers *savers_ = nullptr;
-    QPointer<HelpWindow> help_;
+    WindowDialogs *dialogs_ = nullptr;
+    WindowCommands *commands_ = nullptr;
     QTimer timer_;
 };
 

@@ -21,20 +21,15 @@ namespace ondel {
 
 namespace {
 
-// A picture for a worksheet has twice the pixels of the window, so that it
-// stays sharp when printed.
-constexpr int imageScale = 2;
-
 QByteArray bytesOf(const std::string &s) { return QByteArray(s.data(), static_cast<qsizetype>(s.size())); }
 
 QString text(const std::string &s) { return QString::fromStdString(s); }
-
-QString programName(const Demonstrator &program) { return text(program.description().identity.name); }
+QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 QRect scaledRect(const Rect &r)
 {
-    return {wholePixelsOf(r.left) * imageScale, wholePixelsOf(r.top) * imageScale, wholePixelsOf(r.width) * imageScale,
-            wholePixelsOf(r.height) * imageScale};
+    return {wholePixelsOf(r.left) * savedImageScale, wholePixelsOf(r.top) * savedImageScale,
+            wholePixelsOf(r.width) * savedImageScale, wholePixelsOf(r.height) * savedImageScale};
 }
 
 // The axis letters ("y", "X") are labels on the window but part of the
@@ -47,7 +42,7 @@ void drawAxisLetters(QPainter &painter, const WindowLayout &layout)
     for (const ControlSpec &control : layout.controls) {
         if (!isAxisLetter(control))
             continue;
-        painter.setFont(controlFont(control.font, imageScale));
+        painter.setFont(controlFont(control.font, savedImageScale));
         painter.drawText(scaledRect(control.rect), Qt::AlignLeft | Qt::AlignVCenter, text(control.caption)); // as a label sets it
     }
 }
@@ -62,13 +57,14 @@ Savers::Savers(QWidget &window, Demonstrator &program, const PictureArea *pictur
 QImage Savers::windowImage() const
 {
     const WindowLayout &layout = program_.layout();
-    const QSize size(wholePixelsOf(layout.clientWidth) * imageScale, wholePixelsOf(layout.clientHeight) * imageScale);
+    const QSize size(wholePixelsOf(layout.clientWidth) * savedImageScale,
+                     wholePixelsOf(layout.clientHeight) * savedImageScale);
     QImage image(size, QImage::Format_RGB32);
     image.fill(toQColor(colour::background));
     QPainter painter(&image);
     // Drawn afresh at twice the size, as the zoom draws, so nothing is stretched.
     PrimitivePainter frame(controlFont(frameTextFont));
-    frame.setScale(imageScale);
+    frame.setScale(savedImageScale);
     frame.replay(painter, size, program_.frame().ops());
     drawAxisLetters(painter, layout);
     const auto control = std::find_if(layout.controls.begin(), layout.controls.end(),
@@ -77,7 +73,7 @@ QImage Savers::windowImage() const
         const QRect place = scaledRect(control->rect);
         painter.drawImage(place, picture_->image());
         // The picture's frame, its outermost pixels as on screen.
-        const QRect inside = place.adjusted(imageScale, imageScale, -imageScale, -imageScale);
+        const QRect inside = place.adjusted(savedImageScale, savedImageScale, -savedImageScale, -savedImageScale);
         for (const QRect &edge : QRegion(place).subtracted(inside))
             painter.fillRect(edge, Qt::black);
     }
@@ -91,8 +87,7 @@ void Savers::savePulse()
         tell(false, text(file.message));
         return;
     }
-    save(QStringLiteral("パルスを保存"), QStringLiteral("pulse_drawn.csv"),
-         QStringLiteral("パルスデータ (*.csv)"), bytesOf(*file.bytes), text(file.message));
+    save(WindowCommand::SavePulse, bytesOf(*file.bytes), text(file.message));
 }
 
 void Savers::saveImage()
@@ -101,22 +96,26 @@ void Savers::saveImage()
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     windowImage().save(&buffer, "PNG");
-    save(QStringLiteral("画像を保存"), programName(program_) + QStringLiteral(".png"), QStringLiteral("PNG 画像 (*.png)"),
-         png, QString());
+    save(WindowCommand::SaveImage, png, QString());
 }
 
 void Savers::saveReadings()
 {
     const SavedFile file = program_.readingsFile();
-    save(QStringLiteral("データを保存"), programName(program_) + QStringLiteral("_data.csv"),
-         QStringLiteral("CSV (*.csv)"), bytesOf(file.bytes.value_or(std::string())), text(file.message));
+    save(WindowCommand::SaveData, bytesOf(file.bytes.value_or(std::string())), text(file.message));
 }
 
-void Savers::save(const QString &title, const QString &name, const QString &filter, QByteArray bytes,
-                  const QString &afterwards)
+QString fileFilter(WindowCommand command)
 {
+    const FileKind &file = commandSpec(command).file;
+    return text(file.kind) + QStringLiteral(" (*") + text(file.extension) + QLatin1Char(')');
+}
+
+void Savers::save(WindowCommand command, QByteArray bytes, const QString &afterwards)
+{
+    const QString name = text(suggestedFileName(command, program_.description().identity.name));
     // What the window showed when the teacher asked, however long the dialog stays open.
-    auto *dialog = new QFileDialog(&window_, title, QString(), filter);
+    auto *dialog = new QFileDialog(&window_, text(commandSpec(command).caption), QString(), fileFilter(command));
     dialog->setObjectName(QStringLiteral("saveDialog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setAcceptMode(QFileDialog::AcceptSave);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "shell/state/commands.h"
 #include "shell/window/demonstrator.h"
 
 #include <QImage>
@@ -12,9 +13,12 @@ namespace ondel {
 
 class PictureArea;
 
-// What the teacher keeps of a lesson for worksheets: the drawn pulse
-// ("パルスを保存…"), a picture of the window ("画像を保存…") and the readings
-// ("データを保存…"). The core makes the bytes; this asks where to write them,
+// "PNG 画像 (*.png)": the file dialog's filter for what a command saves.
+QString fileFilter(WindowCommand command);
+
+// What the teacher keeps of a lesson for worksheets: the drawn pulse, a
+// picture of the window and the readings, each named and titled by its
+// command in the core's table. The core makes the bytes; this asks where to write them,
 // without blocking the lesson, and writes them whole or not at all.
 class Savers : public QObject {
     Q_OBJECT
@@ -30,9 +34,8 @@ public:
     QImage windowImage() const;
 
 private:
-    // Asks for a file name (suggesting `name`) and writes `bytes` there.
-    void save(const QString &title, const QString &name, const QString &filter, QByteArray bytes,
-              const QString &afterwards);
+    // Asks for a file name (suggesting the command's) and writes `bytes` there.
+    void save(WindowCommand command, QByteArray bytes, const QString &afterwards);
     void write(const QString &path, const QByteArray &bytes, const QString &afterwards);
     void tell(bool failed, const QString &text);
 

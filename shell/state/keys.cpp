@@ -9,29 +9,17 @@ namespace ondel {
 
 const std::vector<KeyBinding> &keyBindings()
 {
-    using C = WindowCommand;
     using A = Action;
-    static const std::vector<KeyBinding> bindings{
-        {"Page Down", A::StopOrStep},
-        {"Page Up", A::Resume},
-        {"R", A::Reverse},
-        {"Y", A::NextCurveMode},
-        {"T", A::ToggleTrace},
-        {"1", A::ToggleTransverse},
-        {"2", A::ToggleLongitudinal},
-        {"S", A::ToggleStrobe},
-        {"A", A::ToggleAnnotations},
-        {"+", C::Faster},
-        {"-", C::Slower},
-        {"F1", C::Help},
-        {"F11", C::FullScreen},
-        {"Ctrl+O", C::OpenFile},
-        {"Ctrl+S", C::SavePulse},
-        {"Ctrl+E", C::SaveImage},
-        {"Ctrl++", C::ZoomIn, true},
-        {"Ctrl+-", C::ZoomOut, true},
-        {"Ctrl+0", C::ZoomReset, true},
-    };
+    static const std::vector<KeyBinding> bindings = [] {
+        std::vector<KeyBinding> all{
+            {"Page Down", A::StopOrStep}, {"Page Up", A::Resume}, {"R", A::Reverse},
+            {"Y", A::NextCurveMode},      {"T", A::ToggleTrace},  {"1", A::ToggleTransverse},
+            {"2", A::ToggleLongitudinal}, {"S", A::ToggleStrobe}, {"A", A::ToggleAnnotations},
+        };
+        for (const CommandSpec &command : windowCommands())
+            all.push_back({command.key, command.command, command.desktopOnly});
+        return all;
+    }();
     return bindings;
 }
 
@@ -73,23 +61,7 @@ bool keyApplies(const KeyBinding &binding, const WindowLayout &layout, Edition e
         return false;
     if (const auto *action = std::get_if<Action>(&binding.target))
         return isLessonTool(*action) || bindsAction(layout, *action);
-    switch (std::get<WindowCommand>(binding.target)) {
-    case WindowCommand::OpenFile:
-        return bindsAction(layout, Action::LoadPulse);
-    case WindowCommand::Faster:
-    case WindowCommand::Slower:
-        return bindsAction(layout, Action::Speed);
-    case WindowCommand::SavePulse:
-        return bindsAction(layout, Action::SlideBar);
-    case WindowCommand::Help:
-    case WindowCommand::FullScreen:
-    case WindowCommand::SaveImage:
-    case WindowCommand::ZoomIn:
-    case WindowCommand::ZoomOut:
-    case WindowCommand::ZoomReset:
-        return true;
-    }
-    return false;
+    return commandApplies(std::get<WindowCommand>(binding.target), layout, edition);
 }
 
 } // namespace ondel

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "shell/state/actions.h"
+#include "shell/state/commands.h"
 #include "shell/state/layout.h"
 
 #include <string_view>
@@ -10,27 +11,10 @@
 
 // The keys every program obeys, the same on the desktop and in the browser
 // but for the zoom keys, which only the desktop window takes: each key either
-// clicks a control's action or gives the window a command. A presenter
-// remote sends Page Down and Page Up, so those step and resume.
+// clicks a control's action or gives the window a command (the keys of the
+// commands are in their own table). A presenter remote sends Page Down and
+// Page Up, so those step and resume.
 namespace ondel {
-
-// What a key asks of the window itself rather than of a control.
-enum class WindowCommand {
-    Help,       // the help for the program in front of the class
-    FullScreen, // the window over the whole screen, and back
-    OpenFile,   // choose a pulse data file
-    Faster,     // the speed bar one page towards a shorter interval
-    Slower,     // the speed bar one page towards a longer interval
-    SavePulse,  // write the pulse drawn with the slide bar as a pulse data file
-    SaveImage,  // write the window's drawing as a picture for worksheets
-    ZoomIn,     // the whole window one zoom step larger, as far as the screen holds it
-    ZoomOut,    // one zoom step smaller
-    ZoomReset,  // back to 100%
-};
-
-// Where a key is pressed: in the desktop window, or in the browser's page,
-// whose zoom is the browser's own (Ctrl+plus, minus and 0 stay the browser's).
-enum class Edition { Desktop, Browser };
 
 struct KeyBinding {
     // As the teacher reads it in a tooltip or the help, and as a front-end

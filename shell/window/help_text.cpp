@@ -55,12 +55,13 @@ std::string keyLine(const KeyBinding &binding, const WindowLayout &layout)
     const std::string key(binding.name);
     if (const auto *action = std::get_if<Action>(&binding.target)) {
         const auto &controls = layout.controls;
-        const auto control = std::find_if(controls.begin(), controls.end(),
-                                          [&](const ControlSpec &c) { return c.action == *action; });
-        const std::string title = control != controls.end() ? controlTitle(*control) : std::string(helpFor(*action)->title);
+        const auto control =
+            std::find_if(controls.begin(), controls.end(), [&](const ControlSpec &c) { return c.action == *action; });
+        const std::string title =
+            control != controls.end() ? controlTitle(*control) : std::string(helpFor(*action)->title);
         return key + ": " + title + " — " + std::string(actionDescription(*action));
     }
-    return key + ": " + std::string(commandDescription(std::get<WindowCommand>(binding.target)));
+    return key + ": " + std::string(commandSpec(std::get<WindowCommand>(binding.target)).help);
 }
 
 // How the window is worked before any key: a tablet has none. The browser's
@@ -88,33 +89,6 @@ std::string_view actionDescription(Action action)
 {
     const ActionHelp *help = helpFor(action);
     return help ? help->line : std::string_view{};
-}
-
-std::string_view commandDescription(WindowCommand command)
-{
-    switch (command) {
-    case WindowCommand::Help:
-        return "このヘルプを開く。";
-    case WindowCommand::FullScreen:
-        return "画面いっぱいに表示する。もう一度押すか Esc で元に戻る。";
-    case WindowCommand::OpenFile:
-        return "パルスファイルを選んで読み込み、最初から動かす。";
-    case WindowCommand::Faster:
-        return "速くする（速度のつまみを1目盛り左へ）。";
-    case WindowCommand::Slower:
-        return "遅くする（速度のつまみを1目盛り右へ）。";
-    case WindowCommand::SavePulse:
-        return "スライドバーで描いたパルスをパルスファイルに保存する（ondel9 や ondel8 で読み込める）。";
-    case WindowCommand::SaveImage:
-        return "いまの画面の絵を画像（PNG）に保存する（ボタン類は入らない）。";
-    case WindowCommand::ZoomIn:
-        return "ウィンドウ全体を1段拡大する（125%、150%、175%、200%、250%、300%、画面に収まるところまで）。";
-    case WindowCommand::ZoomOut:
-        return "ウィンドウ全体を1段縮小する。";
-    case WindowCommand::ZoomReset:
-        return "等倍（100%）に戻す。";
-    }
-    return {};
 }
 
 // A button says what it is; an option's, a bar's or a box's caption does not.

@@ -14,8 +14,6 @@ namespace ondel {
 
 // One line on what a control bound to `action` does; empty for Action::None.
 std::string_view actionDescription(Action action);
-// One line on what a key's window command does.
-std::string_view commandDescription(WindowCommand command);
 
 // What a control is called where its caption does not say it (the speed
 // bar is "速度", Option1 "横縦別々"): the help's title and the name a screen

@@ -27,7 +27,7 @@ TEST(KeyTable, EveryKeyIsNamedOnceAndDoesSomethingDescribed)
         if (const auto *action = std::get_if<Action>(&binding.target))
             EXPECT_FALSE(actionDescription(*action).empty()) << binding.name;
         else
-            EXPECT_FALSE(commandDescription(std::get<WindowCommand>(binding.target)).empty()) << binding.name;
+            EXPECT_FALSE(commandSpec(std::get<WindowCommand>(binding.target)).help.empty()) << binding.name;
     }
 }
 
@@ -135,6 +135,35 @@ TEST(KeyTable, SavingAPulseAppliesOnlyWhereOneIsDrawnAndAPictureEverywhere)
     }
 }
 
+TEST(CommandTable, SavedFilesAreNamedForTheProgram)
+{
+    const struct {
+        WindowCommand command;
+        const char *program;
+        const char *file;
+    } rows[] = {
+        {WindowCommand::SavePulse, "ondel10", "pulse_drawn.csv"},
+        {WindowCommand::SaveImage, "ondel8_dou", "ondel8_dou.png"},
+        {WindowCommand::SaveData, "ondel3", "ondel3_data.csv"},
+        {WindowCommand::OpenFile, "ondel8", ""},
+        {WindowCommand::Help, "ondel8", ""},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(suggestedFileName(row.command, row.program), row.file) << row.program;
+}
+
+TEST(CommandTable, EveryMenuPlaceAndKeyIsOnesAlone)
+{
+    std::set<int> places;
+    for (const CommandSpec &spec : windowCommands()) {
+        EXPECT_EQ(keyFor(spec.command)->name, spec.key) << spec.name;
+        if (spec.menuPlace > 0)
+            EXPECT_TRUE(places.insert(spec.menuPlace).second) << spec.name;
+        // The browser has no menu: what it has of a command in the menu is on its bar.
+        EXPECT_EQ(spec.menuPlace > 0 && !spec.desktopOnly, spec.bar != BarGroup::None) << spec.name;
+    }
+}
+
 TEST(ButtonHint, CaptionAndKeyForAButtonWithAKey)
 {
     const WindowLayout &layout = builtInPrograms().find("ondel8")->layout;
@@ -170,7 +199,8 @@ TEST_P(HelpText, NamesTheProgramItsControlsAndItsKeys)
     // A key that clicks a control is named by that control's caption in this program.
     const std::string resume = "・Page Up: " + program.layout.find("Command4")->caption + " — ";
     EXPECT_NE(help.find(resume), std::string::npos);
-    const bool typesInABox = bindsAction(program.layout, Action::PulseFileName) || bindsAction(program.layout, Action::Separation);
+    const bool typesInABox =
+        bindsAction(program.layout, Action::PulseFileName) || bindsAction(program.layout, Action::Separation);
     EXPECT_EQ(help.find("文字の欄に入力している間") != std::string::npos, typesInABox);
     // Before any key: what to tap, and where the browser's bar or the desktop's menu keeps the rest.
     EXPECT_LT(help.find(edition == Edition::Browser ? "タップ" : "クリック"), help.find("【キー】"));

@@ -107,13 +107,68 @@ private slots:
         QCOMPARE(menuEntries(), entries);
     }
 
+    // Each window command from its key and from its menu entry alike, and
+    // from neither where the program lacks what it works on.
+    void commandsDoTheSameFromKeyAndMenu_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("entry"); // empty: not in this program's menu
+        QTest::addColumn<QString>("shown"); // what it opens; empty: nothing
+        const int none = Qt::NoModifier;
+        const int ctrl = Qt::ControlModifier;
+        QTest::newRow("F1 help") << "ondel8" << int(Qt::Key_F1) << none << "ヘルプ"
+                                 << "helpWindow";
+        QTest::newRow("F2 data") << "ondel3" << int(Qt::Key_F2) << none << "データを保存…"
+                                 << "saveDialog";
+        QTest::newRow("F8 about") << "ondel9" << int(Qt::Key_F8) << none << "このプログラムについて"
+                                  << "aboutBox";
+        QTest::newRow("Ctrl+O open") << "ondel15" << int(Qt::Key_O) << ctrl << "ファイルを開く…"
+                                     << "openPulseDialog";
+        QTest::newRow("Ctrl+E picture") << "ondel5a" << int(Qt::Key_E) << ctrl << "画像を保存…"
+                                        << "saveDialog";
+        QTest::newRow("Ctrl+O where no file loads") << "ondel3" << int(Qt::Key_O) << ctrl << ""
+                                                    << "";
+        QTest::newRow("Ctrl+S where no pulse is drawn") << "ondel9" << int(Qt::Key_S) << ctrl << ""
+                                                        << "";
+    }
+
+    void commandsDoTheSameFromKeyAndMenu()
+    {
+        QFETCH(QString, program);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, entry);
+        QFETCH(QString, shown);
+        open(program.toLatin1().constData());
+        const auto opened = [this] {
+            QStringList names;
+            for (QWidget *widget : window->findChildren<QWidget *>())
+                if (widget->isWindow() && widget->isVisible())
+                    names << widget->objectName();
+            return names;
+        };
+        QTest::keyClick(window.get(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QTRY_COMPARE(opened(), shown.isEmpty() ? QStringList() : QStringList{shown});
+        if (entry.isEmpty())
+            return;
+        qDeleteAll(window->findChildren<QWidget *>(shown));
+        QVERIFY(menuEntries().contains(entry));
+        for (QAction *action : window->findChild<QMenu *>(QStringLiteral("contextMenu"))->actions())
+            if (action->text().startsWith(entry + QLatin1Char('\t')))
+                action->trigger();
+        QTRY_COMPARE(opened(), QStringList{shown});
+    }
+
     void aboutNamesTheVersionAndTheLicence()
     {
         open("ondel9");
-        window->showAbout();
+        QTest::keyClick(window.get(), Qt::Key_F8);
         auto *box = window->findChild<QMessageBox *>(QStringLiteral("aboutBox"));
         QVERIFY(box);
         QTRY_VERIFY(box->isVisible());
+        QCOMPARE(box->windowTitle(), QStringLiteral("このプログラムについて"));
         QVERIFY(box->text().contains(QStringLiteral(ONDEL_VERSION_TEXT)));
         QVERIFY(box->text().contains(QStringLiteral("GPL-3.0-or-later")));
     }
@@ -181,6 +236,7 @@ private slots:
         open("ondel5");
         QTest::keyClick(window.get(), Qt::Key_F11);
         QTRY_VERIFY(window->isFullScreen());
+        QCOMPARE(menuEntries().value(0), QStringLiteral("全画面を終える"));
         QTest::keyClick(window.get(), Qt::Key_Escape);
         QTRY_VERIFY(!window->isFullScreen());
         QTest::keyClick(window.get(), Qt::Key_F11);

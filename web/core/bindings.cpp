@@ -7,6 +7,7 @@
 #include "programs/registry.h"
 #include "shell/drawing/painter_contract.h"
 #include "shell/pulse/pulse_file.h"
+#include "shell/state/commands.h"
 #include "shell/state/zoom_steps.h"
 #include "shell/window/session.h"
 
@@ -135,6 +136,8 @@ EMSCRIPTEN_BINDINGS(ondel_core)
     constant("toggleAnnotationsAction", static_cast<int>(Action::ToggleAnnotations));
     constant("strobeCountAction", static_cast<int>(Action::StrobeCount));
     constant("strobeSpacingAction", static_cast<int>(Action::StrobeSpacing));
+    // A picture saved for a worksheet has this many pixels to the window's one.
+    constant("savedImageScale", savedImageScale);
     class_<OpenedProgram>("OpenedProgram")
         .function("layout", &OpenedProgram::layout)
         .function("perform", &OpenedProgram::perform)
@@ -152,6 +155,7 @@ EMSCRIPTEN_BINDINGS(ondel_core)
         .function("takePicture", &OpenedProgram::takePicture)
         .function("takeMessage", &OpenedProgram::takeMessage)
         .function("keys", &OpenedProgram::keys)
+        .function("commands", &OpenedProgram::commands)
         .function("helpText", &OpenedProgram::helpText)
         .function("aboutText", &OpenedProgram::aboutText)
         .function("firstHint", &OpenedProgram::firstHint)

@@ -14,14 +14,22 @@ namespace {
 const char *kindName(ControlKind kind)
 {
     switch (kind) {
-    case ControlKind::Button: return "Button";
-    case ControlKind::Label: return "Label";
-    case ControlKind::Frame: return "Frame";
-    case ControlKind::Option: return "Option";
-    case ControlKind::TextBox: return "TextBox";
-    case ControlKind::HScrollBar: return "HScrollBar";
-    case ControlKind::VScrollBar: return "VScrollBar";
-    case ControlKind::Picture: return "Picture";
+    case ControlKind::Button:
+        return "Button";
+    case ControlKind::Label:
+        return "Label";
+    case ControlKind::Frame:
+        return "Frame";
+    case ControlKind::Option:
+        return "Option";
+    case ControlKind::TextBox:
+        return "TextBox";
+    case ControlKind::HScrollBar:
+        return "HScrollBar";
+    case ControlKind::VScrollBar:
+        return "VScrollBar";
+    case ControlKind::Picture:
+        return "Picture";
     }
     return "Label";
 }
@@ -63,20 +71,15 @@ val toJs(const ControlSpec &c)
     return out;
 }
 
-const char *commandName(WindowCommand command)
+const char *barGroupName(BarGroup group)
 {
-    switch (command) {
-    case WindowCommand::Help: return "Help";
-    case WindowCommand::FullScreen: return "FullScreen";
-    case WindowCommand::OpenFile: return "OpenFile";
-    case WindowCommand::Faster: return "Faster";
-    case WindowCommand::Slower: return "Slower";
-    case WindowCommand::SavePulse: return "SavePulse";
-    case WindowCommand::SaveImage: return "SaveImage";
-    // The page never hears the zoom keys: the browser zooms the page itself.
-    case WindowCommand::ZoomIn: return "ZoomIn";
-    case WindowCommand::ZoomOut: return "ZoomOut";
-    case WindowCommand::ZoomReset: return "ZoomReset";
+    switch (group) {
+    case BarGroup::Files:
+        return "files";
+    case BarGroup::Window:
+        return "window";
+    case BarGroup::None:
+        break;
     }
     return "";
 }
@@ -160,8 +163,27 @@ val OpenedProgram::keys() const
         const auto *action = std::get_if<Action>(&binding.target);
         key.set("action", action ? static_cast<int>(*action) : -1);
         const auto *command = std::get_if<WindowCommand>(&binding.target);
-        key.set("command", std::string(command ? commandName(*command) : ""));
+        key.set("command", std::string(command ? commandSpec(*command).name : ""));
         out.call<void>("push", key);
+    }
+    return out;
+}
+
+val OpenedProgram::commands() const
+{
+    val out = val::array();
+    for (const CommandSpec &spec : windowCommands()) {
+        if (spec.desktopOnly)
+            continue;
+        val command = val::object();
+        command.set("name", std::string(spec.name));
+        command.set("caption", std::string(spec.caption));
+        command.set("captionWhileOn", std::string(spec.captionWhileOn));
+        command.set("key", std::string(spec.key));
+        command.set("bar", std::string(barGroupName(spec.bar)));
+        command.set("applies", commandApplies(spec.command, program_->layout(), Edition::Browser));
+        command.set("fileName", suggestedFileName(spec.command, program_->description().identity.name));
+        out.call<void>("push", command);
     }
     return out;
 }
@@ -208,7 +230,10 @@ bool OpenedProgram::perform(int action) { return program_->perform(static_cast<A
 
 void OpenedProgram::setValue(int action, int value) { program_->setValue(static_cast<Action>(action), value); }
 
-void OpenedProgram::setText(int action, const std::string &text) { program_->setText(static_cast<Action>(action), text); }
+void OpenedProgram::setText(int action, const std::string &text)
+{
+    program_->setText(static_cast<Action>(action), text);
+}
 
 bool OpenedProgram::openPulseData(const std::string &bytes, const std::string &fileName)
 {

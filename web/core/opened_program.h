@@ -54,6 +54,10 @@ public:
     // action the number of the Action it clicks or -1, command the name of
     // the WindowCommand it gives or "".
     emscripten::val keys() const;
+    // The window's commands the page has (not the zoom), in the order of
+    // the bar: [{name, caption, captionWhileOn, key, bar: "files", "window"
+    // or "", applies, fileName: the name a download suggests, or ""}].
+    emscripten::val commands() const;
     std::string helpText() const;
     std::string aboutText() const;
     // What to press first, for a window whose rows start hidden.

@@ -151,10 +151,10 @@ try {
   tally.check('help names the program and its controls', help.includes('ondel8') && help.includes('実行/再実行'), help);
   await page.click('#help button');
 
-  await page.click('#fullscreen-button');
+  await page.click('#full-screen-button');
   const full = await page.waitForFunction(() => document.fullscreenElement?.id).then((h) => h.jsonValue());
   tally.check('full screen shows the bar and Form1', full === 'program', full);
-  await page.click('#fullscreen-button');
+  await page.click('#full-screen-button');
   tally.check('the same button leaves full screen', await page.waitForFunction(() => !document.fullscreenElement)
     .then(() => true, () => false));
 

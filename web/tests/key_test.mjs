@@ -54,6 +54,8 @@ const keyRows = [
   ['S turns the strobe off', 's', (b, a) => !a.tools.strobe && a.tools.annotations],
   ['F1 opens the help', 'F1', (b, a) => a.help?.includes('ondel8') && a.help.includes(a.summary) &&
     a.help.includes('Page Down') && !a.help.includes('Ctrl++')],
+  ['F8 shows what the program is', 'F8', (b, a) => a.help?.includes('GPL-3.0-or-later') &&
+    !a.help.includes('Page Down')],
   ['F11 goes full screen', 'F11', (b, a) => a.full === 'program'],
   ['F11 leaves it', 'F11', (b, a) => a.full === null],
 ];

@@ -15,6 +15,22 @@ const tally = new Tally();
 const server = await serveFolder(site);
 const browser = await launchChromium();
 
+// The window's commands the bar shows each program: the files' before the
+// lesson tools, the window's after them.
+const fileCommands = {
+  loads: ['ファイルを開く', '画像を保存', 'データを保存'],
+  draws: ['パルスを保存', '画像を保存', 'データを保存'],
+  computes: ['画像を保存', 'データを保存'],
+};
+const barRows = {
+  ondel8: 'loads', ondel8_dou: 'loads', ondel9: 'loads', ondel15: 'loads', ondel10: 'draws',
+  ondel3: 'computes', ondel3a: 'computes', ondel5: 'computes', ondel5a: 'computes',
+};
+const windowCommands = ['ヘルプ', 'このプログラムについて', '全画面表示'];
+
+const barCommands = (page) => page.$$eval('#bar .bar-group > *', (elements) =>
+  elements.filter((e) => !e.hidden).map((e) => e.textContent));
+
 async function greenAfterClick(page, control) {
   if (control) await page.click(`#${control}`);
   await page.waitForTimeout(300);
@@ -73,6 +89,9 @@ try {
       formTop: document.getElementById('Form1').getBoundingClientRect().top,
     }));
     const hintBefore = await hint();
+    const bar = (await barCommands(page)).join(' ');
+    const wanted = [...fileCommands[barRows[name]], ...windowCommands].join(' ');
+    tally.check(`${name}: its bar offers ${wanted}`, bar === wanted, bar);
     const before = await greenAfterClick(page, null);
     const after = await greenAfterClick(page, 'Command1');
     const hintAfter = await hint();

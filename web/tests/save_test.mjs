@@ -64,6 +64,8 @@ try {
   const data = await downloadOf(page, () => page.click('#save-data'));
   const lines = data?.bytes.toString('utf8').split('\n') ?? [];
   tally.check('"データを保存" downloads ondel8_data.csv', data?.name === 'ondel8_data.csv', data?.name);
+  const dataByKey = await downloadOf(page, () => page.keyboard.press('F2'));
+  tally.check('F2 downloads the same table', dataByKey?.name === 'ondel8_data.csv', dataByKey?.name);
   tally.check('the table has its header and a row per particle and trace point',
     lines[0] === '\uFEFF時刻（コマ）,粒子,横波の変位（粒子間隔）,縦波の変位（粒子間隔）,y-t線の時刻（コマ）,y-t線の変位（粒子間隔）' && lines.length >= 1 + 15 + 1 &&
     /^\d+,1,[-0-9.]+,[-0-9.]+,\d+,[-0-9.]+$/.test(lines[1]), JSON.stringify(lines.slice(0, 2)) + ' ' + data?.bytes.subarray(0, 4).toString('hex'));

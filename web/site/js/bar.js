@@ -1,42 +1,91 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The bar above Form1: what the browser needs and the desktop window does
-// not (the file button is wired by pulse_files.js). Help shows the core's
-// help and about texts, as the desktop's help does.
+// The bar above Form1: the window's commands from the core's table (each
+// that applies to the program, captioned as the table says, the files'
+// before the lesson tools and the window's after them), and the lesson
+// tools. Help shows the core's help and about texts, as the desktop's help
+// does; "このプログラムについて" the about text alone.
 
-// The help of one program as elements.
-function helpContent(program) {
-  return [program.helpText(), program.aboutText()].map((text) => {
+// "SaveImage" → "save-image".
+const kebab = (name) => name.replace(/([a-z])([A-Z])/g, '$1-$2').toLowerCase();
+
+// The files' commands by their names (#save-image), the window's as buttons (#help-button).
+const elementId = (command) => (command.bar === 'files' ? kebab(command.name) : `${kebab(command.name)}-button`);
+
+// "ファイルを開く" is a label around the page's file input, which a
+// teacher's tablet opens its picker for only when it is there; the others
+// are buttons.
+function commandElement(command, deed) {
+  if (command.name === 'OpenFile') {
+    const label = Object.assign(document.createElement('label'), { id: elementId(command), className: 'bar-button' });
+    label.append(command.caption, Object.assign(document.createElement('input'), { type: 'file', id: 'file-input' }));
+    return label;
+  }
+  const button = Object.assign(document.createElement('button'), {
+    id: elementId(command),
+    type: 'button',
+    className: 'bar-button',
+  });
+  button.textContent = command.caption;
+  button.title = command.key;
+  button.addEventListener('click', () => deed());
+  return button;
+}
+
+// The bar's commands from `table` (the core's), each doing its `deeds[name]`
+// as its key does. Returns the elements by the commands' names.
+function commandBar(table, deeds) {
+  const hosts = { files: document.getElementById('file-commands'), window: document.getElementById('window-commands') };
+  const elements = {};
+  for (const command of table) {
+    if (!command.bar || !command.applies) continue;
+    elements[command.name] = commandElement(command, deeds[command.name]);
+    hosts[command.bar].append(elements[command.name]);
+  }
+  return elements;
+}
+
+function paragraphs(...texts) {
+  return texts.map((text) => {
     const paragraph = document.createElement('p');
     paragraph.textContent = text;
     return paragraph;
   });
 }
 
-// Full screen shows the bar and Form1 (`container`); the same button leaves it.
-function fullScreenSwitch(button, container) {
-  if (!document.fullscreenEnabled) return () => {};
-  button.hidden = false;
+// Full screen shows the bar and Form1 (`container`); the same command
+// leaves it, its button captioned for what it does now. A browser that
+// cannot show the page full screen keeps the button hidden.
+function fullScreenSwitch(container, command) {
   const toggle = () => (document.fullscreenElement ? document.exitFullscreen() : container.requestFullscreen());
-  button.addEventListener('click', toggle);
-  document.addEventListener('fullscreenchange', () => {
-    button.textContent = document.fullscreenElement ? '全画面を終える' : '全画面';
-  });
-  return toggle;
+  const follow = (button) => {
+    button.hidden = !document.fullscreenEnabled;
+    document.addEventListener('fullscreenchange', () => {
+      button.textContent = document.fullscreenElement ? command.captionWhileOn : command.caption;
+    });
+  };
+  return { toggle: document.fullscreenEnabled ? toggle : () => {}, follow };
 }
 
-// Returns {help, fullScreen}, for the keys F1 and F11.
-function wire(program) {
+// What the window's own commands do in the page: {Help, About, FullScreen},
+// and `follow(elements)`, which keeps the bar's full-screen button in step.
+function windowDeeds(program, table) {
   const dialog = document.getElementById('help');
-  const help = () => {
+  const show = (...texts) => {
     if (dialog.open) return;
-    dialog.querySelector('#help-text').replaceChildren(...helpContent(program));
+    dialog.querySelector('#help-text').replaceChildren(...paragraphs(...texts));
     dialog.showModal();
     // Opened at its start (what to tap), not where its 閉じる button is.
     dialog.scrollTop = 0;
   };
-  document.getElementById('help-button').addEventListener('click', help);
-  const fullScreen = fullScreenSwitch(document.getElementById('fullscreen-button'), document.getElementById('program'));
-  return { help, fullScreen };
+  const fullScreen = fullScreenSwitch(document.getElementById('program'), table.find((c) => c.name === 'FullScreen'));
+  return {
+    deeds: {
+      Help: () => show(program.helpText(), program.aboutText()),
+      About: () => show(program.aboutText()),
+      FullScreen: fullScreen.toggle,
+    },
+    follow: (elements) => elements.FullScreen && fullScreen.follow(elements.FullScreen),
+  };
 }
 
 // The lesson tools in the bar, the same choices as the desktop's menu:
@@ -77,4 +126,4 @@ function lessonTools(program, core, input) {
   return sync;
 }
 
-export { wire, lessonTools };
+export { commandBar, windowDeeds, lessonTools };

@@ -124,13 +124,37 @@ import { TickBudget } from './ticker.js';
     syncTools();
   }
 
-  // A chosen file loads as "実行/再実行" loads a typed name, and its name box shows its name.
-  const loadsFiles = program.loadsPulseFiles();
+  // The window's commands, the same deed from the bar's button and from the key.
+  const table = program.commands();
+  const speedControl = layout.controls.find((c) => c.action === core.speedAction);
+  const stepSpeed = (pages) => scrollBar.moveScrollBar(document.getElementById(speedControl.name),
+    pages * scrollBar.pageStep, (value) => input.setValue(core.speedAction, value));
+  const windowCommands = bar.windowDeeds(program, table);
+  const deeds = {
+    ...windowCommands.deeds,
+    ...saving.wire({
+      program,
+      layout,
+      picture: built.picture && { canvas: built.picture, rect: pictureControl.rect },
+      contract,
+      tell,
+      commands: table,
+      imageScale: core.savedImageScale,
+    }),
+    OpenFile: () => document.getElementById('file-input')?.click(),
+    Faster: () => stepSpeed(-1), // a shorter interval
+    Slower: () => stepSpeed(1),
+  };
+  windowCommands.follow(bar.commandBar(table, deeds));
+  syncTools = bar.lessonTools(program, core, input);
+
+  // A chosen file loads as "実行/再実行" loads a typed name, and its name box
+  // shows its name. A program that loads no files has no file input, and a
+  // dropped file is refused.
   const nameBox = layout.controls.find((c) => c.action === core.pulseFileNameAction);
-  document.getElementById('open-file').hidden = !loadsFiles;
   pulseFiles.offer({
     input: document.getElementById('file-input'),
-    enabled: loadsFiles,
+    enabled: program.loadsPulseFiles(),
     limit: core.maxPulseFileBytes + 1,
     open(bytes, fileName) {
       if (program.openPulseData(bytes, fileName) && nameBox) {
@@ -140,29 +164,9 @@ import { TickBudget } from './ticker.js';
     },
     refuse: tell,
   });
-  const shown = bar.wire(program);
-  const saves = saving.wire({
-    program,
-    layout,
-    picture: built.picture && { canvas: built.picture, rect: pictureControl.rect },
-    contract,
-    tell,
-  });
-  syncTools = bar.lessonTools(program, core, input);
 
   // The core's keys: a control's action as its click, else a window command.
-  const speedControl = layout.controls.find((c) => c.action === core.speedAction);
-  const stepSpeed = (pages) => scrollBar.moveScrollBar(document.getElementById(speedControl.name),
-    pages * scrollBar.pageStep, (value) => input.setValue(core.speedAction, value));
-  const commands = {
-    Help: shown.help,
-    FullScreen: shown.fullScreen,
-    OpenFile: () => document.getElementById('file-input').click(),
-    Faster: () => stepSpeed(-1), // a shorter interval
-    Slower: () => stepSpeed(1),
-    ...saves,
-  };
-  keys.wire(program.keys(), (key) => (key.action >= 0 ? input.perform(key.action) : commands[key.command]()));
+  keys.wire(program.keys(), (key) => (key.action >= 0 ? input.perform(key.action) : deeds[key.command]()));
 
   const budget = new TickBudget();
   function animate(now) {

@@ -4,10 +4,11 @@
 // first `limit` bytes are read: the reader decides on those alone, so a
 // huge file costs no more than a sensible one.
 
+// `input` is the bar's file input, or null where there is none.
 // `open(bytes, name)` takes a chosen file; `refuse(message)` tells the
 // teacher when the browser would not read it. `enabled` is false in a
-// program that loads no files: a drop then does nothing, rather
-// than the browser leaving the lesson to show the file.
+// program that loads no files: a drop then does nothing, rather than the
+// browser leaving the lesson to show the file.
 function offer({ input, enabled, limit, open, refuse }) {
   async function take(file) {
     if (!file) return;
@@ -21,7 +22,7 @@ function offer({ input, enabled, limit, open, refuse }) {
     open(bytes, file.name);
   }
 
-  input.addEventListener('change', () => {
+  input?.addEventListener('change', () => {
     const file = input.files[0];
     // Cleared, so that the same file chosen again (after an edit) loads again.
     input.value = '';

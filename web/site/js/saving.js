@@ -1,13 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the teacher keeps for worksheets, as downloads: the pulse drawn with
-// ondel10's slide bar ("パルスを保存", Ctrl+S), a picture of Form1's drawing
-// with Picture1 and without the controls ("画像を保存", Ctrl+E) and the
-// readings as a table ("データを保存"). The core makes the files' contents.
+// ondel10's slide bar, a picture of Form1's drawing with Picture1 and
+// without the controls, and the readings as a table. The core makes the
+// files' contents and names them.
 
 import * as drawing from './drawing.js';
-
-// A picture for a worksheet has twice the pixels of the window.
-const imageScale = 2;
 
 function download(blob, name) {
   const link = document.createElement('a');
@@ -23,7 +20,7 @@ function download(blob, name) {
 const csv = (text) => new Blob([text], { type: 'text/csv' });
 
 // The last frame replayed at twice the size, and Picture1 over it where shown.
-function windowImage(program, layout, picture, contract) {
+function windowImage(program, layout, picture, contract, imageScale) {
   const canvas = document.createElement('canvas');
   const painter = new drawing.SurfacePainter(canvas, contract);
   const { twipsPerPixel } = contract;
@@ -42,27 +39,24 @@ function windowImage(program, layout, picture, contract) {
 }
 
 // `picture`: {canvas, rect} of Picture1, or null; `contract`: the core's
-// painterContract(); `tell(message)` shows a message. Returns the key
-// commands {SavePulse, SaveImage}.
-function wire({ program, layout, picture, contract, tell }) {
-  const savePulse = () => {
+// painterContract(); `tell(message)` shows a message; `commands` the core's table, whose file names the downloads
+// take; `imageScale` the picture's pixels to the window's one. Returns the
+// commands' deeds {SavePulse, SaveImage, SaveData}.
+function wire({ program, layout, picture, contract, tell, commands, imageScale }) {
+  const fileName = Object.fromEntries(commands.map((c) => [c.name, c.fileName]));
+  const SavePulse = () => {
     const file = program.drawnPulseFile();
     if (file.bytes === null) {
       tell(file.message);
       return;
     }
-    download(csv(file.bytes), 'pulse_drawn.csv');
+    download(csv(file.bytes), fileName.SavePulse);
     if (file.message) tell(file.message);
   };
-  const saveImage = async () => download(await windowImage(program, layout, picture, contract), `${layout.name}.png`);
-  const saveData = () => download(csv(program.readingsFile().bytes), `${layout.name}_data.csv`);
-
-  const pulseButton = document.getElementById('save-pulse');
-  pulseButton.hidden = !program.drawsPulse();
-  pulseButton.addEventListener('click', savePulse);
-  document.getElementById('save-image').addEventListener('click', saveImage);
-  document.getElementById('save-data').addEventListener('click', saveData);
-  return { SavePulse: savePulse, SaveImage: saveImage };
+  const SaveImage = async () =>
+    download(await windowImage(program, layout, picture, contract, imageScale), fileName.SaveImage);
+  const SaveData = () => download(csv(program.readingsFile().bytes), fileName.SaveData);
+  return { SavePulse, SaveImage, SaveData };
 }
 
 export { wire };
