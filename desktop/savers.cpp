@@ -34,7 +34,10 @@ QRect scaledRect(const Rect &r)
 
 // The axis letters ("y", "X") are labels on the window but part of the
 // drawing; the other labels name controls that the picture leaves out.
-bool isAxisLetter(const ControlSpec &control) { return control.kind == ControlKind::Label && control.caption.size() == 1; }
+bool isAxisLetter(const ControlSpec &control)
+{
+    return control.kind == ControlKind::Label && control.caption.size() == 1;
+}
 
 void drawAxisLetters(QPainter &painter, const WindowLayout &layout)
 {
@@ -43,7 +46,8 @@ void drawAxisLetters(QPainter &painter, const WindowLayout &layout)
         if (!isAxisLetter(control))
             continue;
         painter.setFont(controlFont(control.font, savedImageScale));
-        painter.drawText(scaledRect(control.rect), Qt::AlignLeft | Qt::AlignVCenter, text(control.caption)); // as a label sets it
+        painter.drawText(scaledRect(control.rect), Qt::AlignLeft | Qt::AlignVCenter,
+                         text(control.caption)); // as a label sets it
     }
 }
 
@@ -130,9 +134,10 @@ void Savers::write(const QString &path, const QByteArray &bytes, const QString &
 {
     // Whole or not at all: a full disk must not leave an empty or cut file behind.
     if (const auto error = writeWholeFile(QFile::encodeName(path).toStdString(), bytes.toStdString())) {
-        tell(true, QStringLiteral("ファイル「%1」に保存できませんでした: %2\n"
-                                  "フォルダの中は保存の前のままです。別の名前か別のフォルダでもう一度保存してください。")
-                       .arg(path, text(systemReason(*error))));
+        tell(true,
+             QStringLiteral("ファイル「%1」に保存できませんでした: %2\n"
+                            "フォルダの中は保存の前のままです。別の名前か別のフォルダでもう一度保存してください。")
+                 .arg(path, text(systemReason(*error))));
         return;
     }
     if (!afterwards.isEmpty())

@@ -64,13 +64,15 @@ TEST(KeyTable, KeysDoWhatTheirControlsDo)
         for (const Row &row : rows) {
             const std::string pressed = test_support::shownRecord(program, twice(row, std::string("key ") + row.key));
             // Compared whole, not printed: a record runs to many lines.
-            EXPECT_TRUE(pressed == test_support::shownRecord(program, twice(row, row.control))) << program << ": " << row.key;
-            EXPECT_TRUE(pressed != test_support::shownRecord(program, twice(row, "tick 1"))) << program << ": " << row.key;
+            EXPECT_TRUE(pressed == test_support::shownRecord(program, twice(row, row.control)))
+                << program << ": " << row.key;
+            EXPECT_TRUE(pressed != test_support::shownRecord(program, twice(row, "tick 1")))
+                << program << ": " << row.key;
         }
         // + and - move the speed bar one page, towards a shorter and a longer interval.
         const int opening = makeProgram(program)->state().timerInterval;
-        for (const auto &[key, interval] : {std::pair{"+", std::max(1, opening - scrollBarPageStep)},
-                                            std::pair{"-", opening + scrollBarPageStep}})
+        for (const auto &[key, interval] :
+             {std::pair{"+", std::max(1, opening - scrollBarPageStep)}, std::pair{"-", opening + scrollBarPageStep}})
             EXPECT_TRUE(test_support::shownRecord(program, std::string("key ") + key + "\ntick 2\n") ==
                         test_support::shownRecord(program, "set HScroll1 " + std::to_string(interval) + "\ntick 2\n"))
                 << program << ": " << key;

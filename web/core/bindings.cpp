@@ -53,8 +53,8 @@ void writeSessionFiles(const val &files)
     for (unsigned i = 0; i < names["length"].as<unsigned>(); ++i) {
         const std::string name = names[i].as<std::string>();
         const std::vector<std::uint8_t> bytes = emscripten::convertJSArrayToNumberVector<std::uint8_t>(files[name]);
-        std::ofstream(name, std::ios::binary).write(reinterpret_cast<const char *>(bytes.data()),
-                                                   static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(name, std::ios::binary)
+            .write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     }
 }
 
@@ -97,9 +97,9 @@ val painterContract()
 {
     using painting::Opcode;
     val opcodes = val::object();
-    for (const auto &[name, op] : {std::pair{"clear", Opcode::clear}, std::pair{"lineWidth", Opcode::lineWidth},
-                                   std::pair{"line", Opcode::line}, std::pair{"circle", Opcode::circle},
-                                   std::pair{"text", Opcode::text}})
+    for (const auto &[name, op] :
+         {std::pair{"clear", Opcode::clear}, std::pair{"lineWidth", Opcode::lineWidth}, std::pair{"line", Opcode::line},
+          std::pair{"circle", Opcode::circle}, std::pair{"text", Opcode::text}})
         opcodes.set(name, static_cast<int>(op));
     val contract = val::object();
     contract.set("twipsPerPixel", painting::twipsPerPixel);
