@@ -3,6 +3,8 @@
 
 #include "twips.h"
 
+#include "shell/drawing/painter_contract.h"
+
 #include <QFontMetricsF>
 #include <QTextLayout>
 
@@ -13,11 +15,7 @@ namespace ondel {
 
 namespace {
 
-// Sprites are made for the radii the programs draw; anything larger is
-// drawn directly.
-constexpr int largestSpriteRadius = 1500;
-// How far beyond the surface a shape may start and still be drawn, in pixels.
-constexpr double margin = 64;
+using painting::margin;
 // Coordinates are clamped to this many pixels before they reach QPainter.
 constexpr double farAway = 1e6;
 // Texts kept set at most; a program writes a few, over and over.
@@ -70,10 +68,9 @@ const QImage &PrimitivePainter::sprite(const SpriteKey &key)
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, antialiased_);
     const QPointF centre(size / 2.0, size / 2.0);
-    if (2 * radius < key.lineWidth) {
-        // QPainter draws nothing for an ellipse far smaller than a pixel,
-        // whatever its pen: a circle smaller than its rim shows as a dot the
-        // rim's width across, in the rim's colour.
+    if (painting::showsAsDot(radius, key.lineWidth)) {
+        // QPainter would draw nothing for an ellipse far smaller than a
+        // pixel, whatever its pen.
         painter.setPen(Qt::NoPen);
         painter.setBrush(toQColor(key.rim));
         painter.drawEllipse(centre, key.lineWidth / 2.0, key.lineWidth / 2.0);
@@ -98,7 +95,7 @@ void PrimitivePainter::drawCircle(QPainter &painter, QSize surface, const Circle
         y - reach > surface.height() + margin)
         return;
     const long radiusTwips = std::lround(circle.radius);
-    if (radiusTwips <= largestSpriteRadius) {
+    if (radiusTwips <= painting::largestSpriteRadius) {
         const int zoomedRadius = static_cast<int>(std::lround(circle.radius * scale_));
         const QImage &image = sprite({zoomedRadius, circle.fill, circle.rim, pen});
         painter.drawImage(QPoint(qRound(x - image.width() / 2.0), qRound(y - image.height() / 2.0)), image);
@@ -155,7 +152,7 @@ int PrimitivePainter::lineWidthAt(const std::vector<Primitive> &ops, std::size_t
 {
     for (std::size_t k = std::min(end, ops.size()); k > 0; --k)
         if (const auto *width = std::get_if<LineWidthOp>(&ops[k - 1]))
-            return std::clamp(width->pixels, 1, 64);
+            return painting::drawnLineWidth(width->pixels);
     return lineWidth_;
 }
 
@@ -179,7 +176,7 @@ void PrimitivePainter::forEachBox(const std::vector<Primitive> &ops, std::size_t
                 if constexpr (std::is_same_v<T, ClearOp>) {
                     clear();
                 } else if constexpr (std::is_same_v<T, LineWidthOp>) {
-                    width = std::clamp(p.pixels, 1, 64);
+                    width = painting::drawnLineWidth(p.pixels);
                 } else if constexpr (std::is_same_v<T, LineOp>) {
                     add(p.from, p.to, pen);
                 } else if constexpr (std::is_same_v<T, CircleOp>) {
@@ -213,10 +210,10 @@ void PrimitivePainter::replay(QPainter &painter, QSize surfaceSize, const std::v
                 if constexpr (std::is_same_v<T, ClearOp>) {
                     painter.save();
                     painter.setCompositionMode(QPainter::CompositionMode_Source);
-                    painter.fillRect(QRect(QPoint(0, 0), surfaceSize), toQColor(colour::background));
+                    painter.fillRect(QRect(QPoint(0, 0), surfaceSize), toQColor(painting::background));
                     painter.restore();
                 } else if constexpr (std::is_same_v<T, LineWidthOp>) {
-                    lineWidth_ = std::clamp(p.pixels, 1, 64);
+                    lineWidth_ = painting::drawnLineWidth(p.pixels);
                 } else if constexpr (std::is_same_v<T, LineOp>) {
                     drawLine(painter, surfaceSize, p);
                 } else if constexpr (std::is_same_v<T, CircleOp>) {

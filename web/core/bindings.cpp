@@ -5,10 +5,13 @@
 #include "opened_program.h"
 
 #include "programs/registry.h"
+#include "shell/drawing/painter_contract.h"
 #include "shell/pulse/pulse_file.h"
 #include "shell/window/session.h"
 
 #include <emscripten/bind.h>
+
+#include <utility>
 
 using emscripten::val;
 
@@ -58,6 +61,30 @@ val recordedSessionHash(const std::string &name, const std::string &text)
     return out;
 }
 
+// What the canvas painter must do as the desktop's does (painter_contract.h):
+// {twipsPerPixel, background, largestSpriteRadius, margin, thinnestLine,
+// thickestLine, opcodes: {clear, lineWidth, line, circle, text},
+// showsAsDot(radius, rimWidth)}.
+val painterContract()
+{
+    using painting::Opcode;
+    val opcodes = val::object();
+    for (const auto &[name, op] : {std::pair{"clear", Opcode::clear}, std::pair{"lineWidth", Opcode::lineWidth},
+                                   std::pair{"line", Opcode::line}, std::pair{"circle", Opcode::circle},
+                                   std::pair{"text", Opcode::text}})
+        opcodes.set(name, static_cast<int>(op));
+    val contract = val::object();
+    contract.set("twipsPerPixel", painting::twipsPerPixel);
+    contract.set("background", painting::background);
+    contract.set("largestSpriteRadius", painting::largestSpriteRadius);
+    contract.set("margin", painting::margin);
+    contract.set("thinnestLine", painting::thinnestLine);
+    contract.set("thickestLine", painting::thickestLine);
+    contract.set("opcodes", opcodes);
+    contract.set("showsAsDot", val::module_property("circleShowsAsDot"));
+    return contract;
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(ondel_core)
@@ -66,6 +93,8 @@ EMSCRIPTEN_BINDINGS(ondel_core)
     function("programList", &programList);
     function("openProgram", &openProgram, allow_raw_pointers());
     function("sessionHash", &recordedSessionHash);
+    function("painterContract", &painterContract);
+    function("circleShowsAsDot", &painting::showsAsDot);
     // No more of a chosen file than this and one byte is ever needed: the
     // reader refuses anything larger on its first MiB alone.
     constant("maxPulseFileBytes", static_cast<double>(maxPulseFileBytes));

@@ -5,6 +5,14 @@
 
 namespace ondel::web {
 
+namespace {
+
+using painting::Opcode;
+
+constexpr double code(Opcode op) { return static_cast<double>(op); }
+
+} // namespace
+
 void EncodedDrawing::clear()
 {
     numbers.clear();
@@ -19,15 +27,16 @@ void EncodedDrawing::append(const std::vector<Primitive> &ops)
             [&](const auto &p) {
                 using T = std::decay_t<decltype(p)>;
                 if constexpr (std::is_same_v<T, ClearOp>) {
-                    n.push_back(opClear);
+                    n.push_back(code(Opcode::clear));
                 } else if constexpr (std::is_same_v<T, LineWidthOp>) {
-                    n.insert(n.end(), {double(opLineWidth), double(p.pixels)});
+                    n.insert(n.end(), {code(Opcode::lineWidth), double(p.pixels)});
                 } else if constexpr (std::is_same_v<T, LineOp>) {
-                    n.insert(n.end(), {double(opLine), p.from.x, p.from.y, p.to.x, p.to.y, double(p.colour)});
+                    n.insert(n.end(), {code(Opcode::line), p.from.x, p.from.y, p.to.x, p.to.y, double(p.colour)});
                 } else if constexpr (std::is_same_v<T, CircleOp>) {
-                    n.insert(n.end(), {double(opCircle), p.centre.x, p.centre.y, p.radius, double(p.fill), double(p.rim)});
+                    n.insert(n.end(),
+                             {code(Opcode::circle), p.centre.x, p.centre.y, p.radius, double(p.fill), double(p.rim)});
                 } else {
-                    n.insert(n.end(), {double(opText), p.at.x, p.at.y, double(texts.size())});
+                    n.insert(n.end(), {code(Opcode::text), p.at.x, p.at.y, double(texts.size())});
                     texts.push_back(p.text);
                 }
             },

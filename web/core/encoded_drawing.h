@@ -2,22 +2,21 @@
 #pragma once
 
 #include "shell/drawing/draw_list.h"
+#include "shell/drawing/painter_contract.h"
 
 #include <string>
 #include <vector>
 
 // The drawing of one surface as plain numbers, so that the page can replay a
 // frame of a thousand circles without a JavaScript object for each. Every
-// primitive is its opcode followed by its operands, in twips:
-//   clear                 0
-//   line width            1 pixels
-//   line                  2 x1 y1 x2 y2 colour
-//   circle                3 x y radius fill rim
-//   text                  4 x y k        (the text is texts[k])
+// primitive is its painting::Opcode followed by its operands, in twips:
+//   clear
+//   lineWidth    pixels
+//   line         x1 y1 x2 y2 colour
+//   circle       x y radius fill rim
+//   text         x y k        (the text is texts[k])
 // Colours are 0xRRGGBB.
 namespace ondel::web {
-
-enum Opcode { opClear = 0, opLineWidth = 1, opLine = 2, opCircle = 3, opText = 4 };
 
 struct EncodedDrawing {
     std::vector<double> numbers;

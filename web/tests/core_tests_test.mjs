@@ -9,7 +9,7 @@ import { serveFolder } from './static_server.mjs';
 const [site, filter] = process.argv.slice(2);
 const server = await serveFolder(site);
 const browser = await launchChromium();
-let status = 'did not finish';
+let status;
 try {
   const page = await browser.context.newPage();
   page.on('console', (message) => console.log(message.text()));

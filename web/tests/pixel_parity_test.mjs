@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Three recorded frames of each program painted twice, by the desktop's Qt
 // painter (PNGs from the default build's paint_frames) and by the page's
-// canvas replay (drawing.js at device pixel ratio 1): at least 99.5% of the
-// pixels must lie within 48 of each other in every channel. Catches a
-// primitive one painter drops or draws differently. Texts are left out.
+// canvas replay (drawing.js at device pixel ratio 1, by the core's painter
+// contract): at least 99.5% of the pixels must lie within 48 of each other
+// in every channel. Catches a primitive one painter drops or draws
+// differently. Texts are left out.
 //   node pixel_parity_test.mjs SITE_FOLDER PAINT_FRAMES_TOOL
 // Exits 77 (skipped) when the tool has not been built.
 import { execFile } from 'node:child_process';
@@ -27,10 +28,11 @@ if (!existsSync(tool)) {
 // In the page: the frame replayed onto a canvas and the PNG decoded onto
 // another; the share of pixels within `tolerance` in every channel, and the
 // box around the rest (where to look when they part).
-function compare({ numbers, width, height, png, tolerance }) {
+async function compare({ numbers, width, height, png, tolerance }) {
   const pixels = (canvas) => canvas.getContext('2d').getImageData(0, 0, width, height).data;
   const replayed = document.createElement('canvas');
-  const surface = new drawing.SurfacePainter(replayed);
+  window.painterContract ??= (await OndelCore()).painterContract();
+  const surface = new drawing.SurfacePainter(replayed, window.painterContract);
   surface.resize(width, height, 1);
   surface.replay({ numbers, texts: [] });
   const image = new Image();
@@ -66,7 +68,8 @@ try {
   tally.check('nine programs, three frames each', names.length === 27, `${names.length} frames`);
   const page = await browser.context.newPage();
   const errors = collectPageErrors(page);
-  await page.addScriptTag({ path: join(site, 'js', 'drawing.js') });
+  await page.addScriptTag({ path: join(site, 'ondel_core.js') });
+  await page.addScriptTag({ path: join(site, 'tests', 'drawing.js') });
   console.log('program      frame  tick  agreement');
   for (const name of names) {
     const frame = JSON.parse(await readFile(join(frames, name), 'utf8'));

@@ -3,7 +3,6 @@
 // below, same origin): ticks per second at the 10 ms and the 1 ms speed,
 // the time to paint the busiest frame, and the longest main-thread task.
 // The figures go into the table and window.benchResults.
-'use strict';
 
 (async () => {
   const seconds = Number(new URLSearchParams(location.search).get('seconds')) || 10;

@@ -3,7 +3,6 @@
 // keeps its own files for when the classroom's network is gone
 // (service_worker.js). Opened from the disk it needs neither, and a
 // browser allows neither there.
-'use strict';
 
 if (location.protocol !== 'file:') {
   const manifest = document.createElement('link');

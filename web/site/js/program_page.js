@@ -2,7 +2,16 @@
 // One program in the page (program.html#ondel8): Form1 built from the
 // core's layout, the teacher's input handed to the core, the timer run from
 // animation frames, and each frame painted from the core's drawing.
-'use strict';
+
+import * as bar from './bar.js';
+import * as drawing from './drawing.js';
+import * as form from './form.js';
+import * as keys from './keys.js';
+import './offline.js';
+import * as pulseFiles from './pulse_files.js';
+import * as saving from './saving.js';
+import * as scrollBar from './scroll_bar.js';
+import { TickBudget } from './ticker.js';
 
 (async () => {
   const name = decodeURIComponent(location.hash.slice(1)) || 'ondel8';
@@ -48,15 +57,20 @@
       program.setText(action, text);
     },
   };
-  const built = form.build(layout, document.getElementById('stage'), input);
+  // The rules the canvases are painted by, the desktop's too.
+  const contract = core.painterContract();
+  const { twipsPerPixel } = contract;
+  const built = form.build(layout, document.getElementById('stage'), input, twipsPerPixel);
   // The frame's texts (the annotations' labels) in the core's font for them.
-  const framePainter = new drawing.SurfacePainter(built.canvas, { font: form.cssFont(layout.frameTextFont) });
+  const framePainter = new drawing.SurfacePainter(built.canvas, contract, {
+    font: form.cssFont(layout.frameTextFont),
+  });
   // For the tests and the benchmark page: the program (its clock) and the
   // window's painting of its last frame.
   window.ondelPage = { program, repaint: () => framePainter.replay(program.frame()) };
   const pictureControl = layout.controls.find((c) => c.name === 'Picture1');
   if (built.picture) {
-    picturePainter = new drawing.SurfacePainter(built.picture, {
+    picturePainter = new drawing.SurfacePainter(built.picture, contract, {
       antialiased: false,
       font: form.cssFont(pictureControl.font),
     });
@@ -67,10 +81,10 @@
   function fitToScreen() {
     const scale = devicePixelRatio || 1;
     shownRatio = devicePixelRatio;
-    framePainter.resize(layout.clientWidth / drawing.twipsPerPixel, layout.clientHeight / drawing.twipsPerPixel, scale);
+    framePainter.resize(layout.clientWidth / twipsPerPixel, layout.clientHeight / twipsPerPixel, scale);
     if (picturePainter) {
-      picturePainter.resize(pictureControl.rect.width / drawing.twipsPerPixel,
-        pictureControl.rect.height / drawing.twipsPerPixel, scale);
+      const { width, height } = pictureControl.rect;
+      picturePainter.resize(width / twipsPerPixel, height / twipsPerPixel, scale);
     }
     framePainter.replay(program.frame());
   }
@@ -112,14 +126,15 @@
     program,
     layout,
     picture: built.picture && { canvas: built.picture, rect: pictureControl.rect },
+    contract,
     tell,
   });
   syncTools = bar.lessonTools(program, core, input);
 
   // The core's keys: a control's action as its click, else a window command.
   const speedControl = layout.controls.find((c) => c.action === core.speedAction);
-  const stepSpeed = (pages) => form.moveScrollBar(document.getElementById(speedControl.name), pages * form.pageStep,
-    (value) => input.setValue(core.speedAction, value));
+  const stepSpeed = (pages) => scrollBar.moveScrollBar(document.getElementById(speedControl.name),
+    pages * scrollBar.pageStep, (value) => input.setValue(core.speedAction, value));
   const commands = {
     Help: shown.help,
     FullScreen: shown.fullScreen,

@@ -3,9 +3,8 @@
 // passed since the last frame, the remainder carried over. After a long gap
 // (a hidden tab, a busy machine) at most `longestGap` ms count, so the
 // lesson resumes where it stood instead of racing through a burst.
-'use strict';
 
-class TickBudget {
+export class TickBudget {
   constructor(longestGap = 200) {
     this.longestGap = longestGap;
     this.last = null;

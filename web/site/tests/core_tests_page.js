@@ -4,6 +4,7 @@
 // status, once main returns, to window.coreTestsExit.
 'use strict';
 
+// eslint-disable-next-line no-var, no-unused-vars -- emscripten's output reads this global.
 var Module = (() => {
   const output = document.getElementById('output');
   const filter = new URLSearchParams(location.search).get('filter');
