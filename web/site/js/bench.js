@@ -44,19 +44,25 @@
   // The window's last frame (the busiest one) painted again every fifth of
   // a second: the drawing calls alone, what a frame costs the page, and
   // with the pixels read back, the drawing really done. The median of each
-  // is the figure; a loaded machine's worst moment says little.
+  // is the figure; a loaded machine's worst moment says little. Each sample
+  // is a batch of paints, so that a browser whose clock counts whole
+  // milliseconds (Firefox, WebKit) still gives a figure finer than that.
   const canvas = doc.querySelector('#Form1 canvas.frame');
   const { repaint } = win.ondelPage;
   repaint();
   const paints = [];
   const readBacks = [];
+  const paintsPerSample = 20;
   const sampler = setInterval(() => {
     const started = performance.now();
-    repaint();
+    for (let k = 0; k < paintsPerSample; k += 1) repaint();
     const painted = performance.now();
-    canvas.getContext('2d').getImageData(0, 0, 1, 1);
-    paints.push(painted - started);
-    readBacks.push(performance.now() - started);
+    for (let k = 0; k < paintsPerSample; k += 1) {
+      repaint();
+      canvas.getContext('2d').getImageData(0, 0, 1, 1);
+    }
+    paints.push((painted - started) / paintsPerSample);
+    readBacks.push((performance.now() - painted) / paintsPerSample);
   }, 200);
   const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
@@ -72,6 +78,9 @@
   }
 
   const results = { seconds };
+  // From the page's navigation to its first frame painted, as the page marks it.
+  const firstFrame = win.performance.getEntriesByName('ondel-first-frame')[0];
+  results.firstFrameMs = firstFrame ? firstFrame.startTime : null;
   results.ticksPerSecondAt10ms = await ticksPerSecond(10);
   results.ticksPerSecondAt1ms = await ticksPerSecond(1);
   clearInterval(sampler);
@@ -79,6 +88,7 @@
   results.busiestPaintReadBackMs = median(readBacks);
   results.longestTaskMs = longestTask;
 
+  show('first frame (ms from navigation)', results.firstFrameMs?.toFixed(0) ?? '—', '≤ 300');
   show('10 ms: ticks/s', results.ticksPerSecondAt10ms.toFixed(1), '100 ± 3');
   show('1 ms: ticks/s', results.ticksPerSecondAt1ms.toFixed(1), '≥ 950');
   show('busiest frame painted (ms)', results.busiestPaintMs.toFixed(2), '< 1');
