@@ -24,6 +24,17 @@ async function loadsItsPulses(page) {
   return page.evaluate(() => !document.getElementById('messages').open);
 }
 
+// Whether a page loaded a file whose path ends in each of `ends` (its
+// scripts, and what it fetched: file:// gives no resource timing).
+function loadedEach(page, ends) {
+  return page.evaluate((ends) => {
+    const paths = [...performance.getEntriesByType('resource').map((entry) => entry.name),
+      ...[...document.scripts].map((script) => script.src)].map((url) => new URL(url).pathname);
+    return ends.map((end) => paths.some((path) => path.endsWith(end)));
+  }, ends);
+}
+const coreFiles = ['/ondel_core_streamed.wasm', '/data/pulse160a.csv', '/ondel_core.js'];
+
 // Whether the program opens and its clock moves on.
 async function animates(page) {
   await page.waitForSelector('#Form1 #Command1', { timeout: 10000 });
@@ -39,10 +50,9 @@ try {
   await page.goto(`${server.url}program.html#ondel8`);
   await page.evaluate(() => navigator.serviceWorker.ready);
   tally.check('served, a program opens and animates', await animates(page));
+  const served = await loadedEach(page, coreFiles);
   tally.check('served, the core streams in beside its .wasm, the pulse files as files of their own',
-    requested.some((url) => url.endsWith('/ondel_core_streamed.wasm')) &&
-    requested.some((url) => url.endsWith('/data/pulse160a.csv')) &&
-    !requested.some((url) => url.endsWith('/ondel_core.js')));
+    served.join() === 'true,true,false', served.join());
   tally.check('served, a shipped pulse file loads by its name', await loadsItsPulses(page));
 
   await browser.context.setOffline(true);
@@ -59,6 +69,9 @@ try {
   await fromDisk.goto(pathToFileURL(join(site, 'program.html')).href + '#ondel9');
   tally.check('from file://, offline, a program opens and animates', await animates(fromDisk));
   tally.check('and loads its pulse file by name from the one script', await loadsItsPulses(fromDisk));
+  const fromFiles = await loadedEach(fromDisk, coreFiles);
+  tally.check('from file://, the one script and nothing else of the core', fromFiles.join() === 'false,false,true',
+    fromFiles.join());
 
   const outside = requested.filter((url) => !url.startsWith(server.url) && !url.startsWith('file://') &&
     !url.startsWith('data:'));
