@@ -33,8 +33,8 @@ for program in $programs; do
     const fs = require("node:fs");
     const [reports, program, runs] = process.argv.slice(1);
     const files = Array.from({ length: Number(runs) }, (_, k) => `${reports}/${program}.${k + 1}.json`);
-    const best = files.filter(fs.existsSync).map((f) => JSON.parse(fs.readFileSync(f, "utf8")))
-      .filter((r) => r.categories.performance.score !== null)
+    const read = (f) => { try { return JSON.parse(fs.readFileSync(f, "utf8")); } catch { return null; } };
+    const best = files.map(read).filter((r) => r?.categories?.performance?.score != null)
       .sort((a, b) => b.categories.performance.score - a.categories.performance.score)[0];
     if (!best) { console.log(`${program.padEnd(11)}  (no report)`); process.exit(0); }
     const ms = (id) => String(Math.round(best.audits[id].numericValue)).padStart(9);
