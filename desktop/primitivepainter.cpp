@@ -6,6 +6,7 @@
 #include "shell/drawing/painter_contract.h"
 
 #include <QFontMetricsF>
+#include <QTextLayout>
 
 #include <cmath>
 #include <type_traits>
@@ -46,6 +47,7 @@ void PrimitivePainter::setScale(double factor)
         scaledFont_.setPixelSize(qRound(textFont_.pixelSize() * factor));
     textAscent_ = QFontMetricsF(scaledFont_).ascent();
     texts_.clear();
+    lines_.clear();
     sprites_.clear(); // drawn afresh at the new size, never stretched
 }
 
@@ -114,8 +116,15 @@ void PrimitivePainter::drawLine(QPainter &painter, QSize surface, const LineOp &
         (a.x() > surface.width() + margin && b.x() > surface.width() + margin) ||
         (a.y() > surface.height() + margin && b.y() > surface.height() + margin))
         return;
-    painter.setPen(QPen(toQColor(line.colour), penWidth(lineWidth_), Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(QPointF(clamp(a.x()), clamp(a.y())), QPointF(clamp(b.x()), clamp(b.y())));
+    const QPen pen(toQColor(line.colour), penWidth(lineWidth_), Qt::SolidLine, Qt::RoundCap);
+    const QPointF from(clamp(a.x()), clamp(a.y()));
+    const QPointF to(clamp(b.x()), clamp(b.y()));
+    if (antialiased_) {
+        painter.setPen(pen);
+        painter.drawLine(from, to);
+    } else {
+        lines_.draw(painter, surface, from, to, pen);
+    }
 }
 
 const PrimitivePainter::SetText &PrimitivePainter::setText(const std::string &text) const
@@ -128,6 +137,12 @@ const PrimitivePainter::SetText &PrimitivePainter::setText(const std::string &te
         SetText set{QString::fromStdString(text), {}};
         const QRectF bounds = metrics.boundingRect(set.text);
         set.box = QRectF(0, 0, bounds.width() + 2, metrics.height() + 2);
+        QTextLayout layout(set.text, scaledFont_);
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        set.glyphs = layout.glyphRuns();
+        set.ascent = line.ascent();
         it = texts_.emplace(text, std::move(set)).first;
     }
     return it->second;
@@ -206,10 +221,11 @@ void PrimitivePainter::replay(QPainter &painter, QSize surfaceSize, const std::v
                 } else if constexpr (std::is_same_v<T, TextOp>) {
                     if (!finite(p.at))
                         return;
-                    painter.setFont(scaledFont_);
                     painter.setPen(Qt::black);
-                    const QPointF baseline(pixels(p.at.x), pixels(p.at.y) + textAscent_);
-                    painter.drawText(baseline, setText(p.text).text);
+                    const SetText &set = setText(p.text);
+                    const QPointF top(pixels(p.at.x), pixels(p.at.y) + textAscent_ - set.ascent);
+                    for (const QGlyphRun &run : set.glyphs)
+                        painter.drawGlyphRun(top, run);
                 }
             },
             ops[k]);

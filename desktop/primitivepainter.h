@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "linelayers.h"
 #include "shell/drawing/draw_list.h"
 
 #include <QColor>
 #include <QFont>
+#include <QGlyphRun>
 #include <QHash>
 #include <QImage>
 #include <QPainter>
@@ -16,8 +18,8 @@
 namespace ondel {
 
 // Replays drawing primitives onto a QPainter, twips to logical pixels,
-// antialiased unless asked otherwise. Filled circles come from a cache of pre-drawn images, since a
-// frame holds hundreds of identical dots. Primitives with coordinates that
+// antialiased unless asked otherwise. Filled circles come from a cache of
+// pre-drawn images, since a frame holds hundreds of identical dots. Primitives with coordinates that
 // are not finite, or that lie wholly far outside the surface, are skipped.
 class PrimitivePainter {
 public:
@@ -55,10 +57,13 @@ private:
         }
     };
 
-    // A text as the surface's font sets it, converted and measured once.
+    // A text as the surface's font sets it, converted, measured and shaped
+    // once: a program writes the same few at every tick.
     struct SetText {
         QString text;
         QRectF box; // from the top-left corner given, with room for the glyphs' overhang
+        QList<QGlyphRun> glyphs; // placed on a baseline `ascent` below the top
+        double ascent = 0;
     };
 
     // Calls `box` with the pixels each shape or text of ops[from..] can
@@ -82,6 +87,7 @@ private:
     double scale_ = 1.0;
     int lineWidth_ = 1;
     QHash<SpriteKey, QImage> sprites_;
+    LineLayers lines_; // only without antialiasing
     // The few texts a program writes, at every tick.
     mutable std::unordered_map<std::string, SetText> texts_;
 };

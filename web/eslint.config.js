@@ -23,8 +23,9 @@ export default [
     files: ['site/js/**/*.js'],
     languageOptions: {
       sourceType: 'module',
-      // The core's module factory, from ondel_core.js.
-      globals: { ...globals.browser, OndelCore: 'readonly' },
+      // The core's module factory, from ondel_core.js; the shipped pulse
+      // files' names, set when the pages are bundled.
+      globals: { ...globals.browser, OndelCore: 'readonly', SHIPPED_DATA_FILES: 'readonly' },
     },
   },
   {

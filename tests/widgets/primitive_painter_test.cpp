@@ -154,6 +154,69 @@ private slots:
         QCOMPARE(blue, 12); // 4 pixels at 100%
     }
 
+    void drawingAgainLeavesThePixelsAFreshDrawingLeaves_data()
+    {
+        QTest::addColumn<Ops>("ops");
+        QTest::addColumn<double>("factor");
+        QTest::addColumn<bool>("antialiased");
+        // Picture1 at a tick: the axes and letters again, then the eraser
+        // cutting them and the trace.
+        const Ops tick{LineWidthOp{4}, LineOp{{500, 1400}, {11000, 1400}, colour::black},
+                       LineOp{{1000, 400}, {1000, 2400}, colour::black}, TextOp{{11000, 800}, "t"},
+                       TextOp{{600, 50}, "y"}, CircleOp{{1003, 1391}, 200, colour::background, colour::background},
+                       LineOp{{907, 1707}, {1003, 1391}, colour::black}};
+        QTest::newRow("Picture1 at 100%") << tick << 1.0 << false;
+        QTest::newRow("Picture1 at 125%") << tick << 1.25 << false;
+        QTest::newRow("Picture1 at 250%") << tick << 2.5 << false;
+        QTest::newRow("lines off whole pixels") << Ops{LineWidthOp{3}, LineOp{{-4007, 1311}, {9013, 77}, colour::blue},
+                                                       LineOp{{7, 5993}, {7, -20000}, colour::red}} << 1.75 << false;
+        QTest::newRow("frame with a label") << Ops{LineWidthOp{2}, LineOp{{300, 300}, {3000, 2007}, colour::black},
+                                                   TextOp{{1207, 1013}, "腹 t=1.5"}} << 1.0 << true;
+    }
+
+    // Lines and texts drawn again and again come from what the painter kept
+    // (an image of the line, the text shaped once): the same pixels as the
+    // first time, and as Qt writes the text itself.
+    void drawingAgainLeavesThePixelsAFreshDrawingLeaves()
+    {
+        QFETCH(Ops, ops);
+        QFETCH(double, factor);
+        QFETCH(bool, antialiased);
+        const QFont font = controlFont(FontSpec{26.25, 700});
+        const QSize size(1000, 700);
+        QImage kept(size, QImage::Format_RGB32);
+        kept.fill(Qt::white);
+        QImage fresh = kept;
+        QImage written = kept;
+        PrimitivePainter keeping(font, antialiased);
+        keeping.setScale(factor);
+        for (int tick = 0; tick < 6; ++tick) {
+            QPainter onKept(&kept);
+            keeping.replay(onKept, size, ops);
+            PrimitivePainter freshPainter(font, antialiased);
+            freshPainter.setScale(factor);
+            QPainter onFresh(&fresh);
+            freshPainter.replay(onFresh, size, ops);
+            QPainter onWritten(&written);
+            onWritten.setRenderHint(QPainter::Antialiasing, antialiased);
+            QFont scaled = font;
+            scaled.setPointSizeF(font.pointSizeF() * factor);
+            onWritten.setFont(scaled);
+            for (const Primitive &op : ops) {
+                if (const auto *text = std::get_if<TextOp>(&op)) {
+                    const QPointF at(text->at.x / 15 * factor, text->at.y / 15 * factor + QFontMetricsF(scaled).ascent());
+                    onWritten.drawText(at, QString::fromStdString(text->text));
+                } else {
+                    PrimitivePainter once(font, antialiased);
+                    once.setScale(factor);
+                    once.replay(onWritten, size, {ops[0], op}); // in the line width set first
+                }
+            }
+        }
+        QCOMPARE(kept, fresh);
+        QCOMPARE(kept, written);
+    }
+
     void theExtentHoldsAZoomedDrawing()
     {
         PrimitivePainter painter(controlFont(FontSpec{26.25, 700}), false);

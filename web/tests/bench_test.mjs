@@ -39,6 +39,7 @@ async function traceTasks(context, page) {
 
 const targets = [
   ['formScale', 'Form1 shown at', (v) => `${(100 * v).toFixed(1)}%`, '—'],
+  ['firstFrameMs', 'first frame, from navigation', (v) => (v === null ? 'not marked' : `${v.toFixed(0)} ms`), '≤ 300 ms, ≤ 1 s at 4×'],
   ['ticksPerSecondAt10ms', 'ticks/s at 10 ms', (v) => v.toFixed(1), '100 ± 3'],
   ['ticksPerSecondAt1ms', 'ticks/s at 1 ms', (v) => v.toFixed(1), '≥ 950'],
   ['busiestPaintMs', 'busiest frame painted (median)', (v) => `${v.toFixed(2)} ms`, '< 1 ms'],

@@ -16,6 +16,25 @@ const browser = await launchChromium();
 const requested = [];
 browser.context.on('request', (request) => requested.push(request.url()));
 
+// Whether 実行/再実行 loads the pulse file named in Text1 without a word
+// of complaint.
+async function loadsItsPulses(page) {
+  await page.evaluate(() => [...document.querySelectorAll('#Form1 button')]
+    .find((b) => b.textContent === '実行/再実行').click());
+  return page.evaluate(() => !document.getElementById('messages').open);
+}
+
+// Whether a page loaded a file whose path ends in each of `ends` (its
+// scripts, and what it fetched: file:// gives no resource timing).
+function loadedEach(page, ends) {
+  return page.evaluate((ends) => {
+    const paths = [...performance.getEntriesByType('resource').map((entry) => entry.name),
+      ...[...document.scripts].map((script) => script.src)].map((url) => new URL(url).pathname);
+    return ends.map((end) => paths.some((path) => path.endsWith(end)));
+  }, ends);
+}
+const coreFiles = ['/ondel_core_streamed.wasm', '/data/pulse160a.csv', '/ondel_core.js'];
+
 // Whether the program opens and its clock moves on.
 async function animates(page) {
   await page.waitForSelector('#Form1 #Command1', { timeout: 10000 });
@@ -31,11 +50,16 @@ try {
   await page.goto(`${server.url}program.html#ondel8`);
   await page.evaluate(() => navigator.serviceWorker.ready);
   tally.check('served, a program opens and animates', await animates(page));
+  const served = await loadedEach(page, coreFiles);
+  tally.check('served, the core streams in beside its .wasm, the pulse files as files of their own',
+    served.join() === 'true,true,false', served.join());
+  tally.check('served, a shipped pulse file loads by its name', await loadsItsPulses(page));
 
   await browser.context.setOffline(true);
   await server.close();
   await page.reload();
   tally.check('after the network is gone, the program opens and animates again', await animates(page));
+  tally.check('and loads its pulse file by name', await loadsItsPulses(page));
   await page.goto(`${server.url}index.html`);
   const links = await page.$$eval('.programs a', (as) => as.length);
   tally.check('and so does the start page', links === 9, `${links} programs`);
@@ -44,6 +68,10 @@ try {
   const diskErrors = collectPageErrors(fromDisk);
   await fromDisk.goto(pathToFileURL(join(site, 'program.html')).href + '#ondel9');
   tally.check('from file://, offline, a program opens and animates', await animates(fromDisk));
+  tally.check('and loads its pulse file by name from the one script', await loadsItsPulses(fromDisk));
+  const fromFiles = await loadedEach(fromDisk, coreFiles);
+  tally.check('from file://, the one script and nothing else of the core', fromFiles.join() === 'false,false,true',
+    fromFiles.join());
 
   const outside = requested.filter((url) => !url.startsWith(server.url) && !url.startsWith('file://') &&
     !url.startsWith('data:'));

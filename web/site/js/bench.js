@@ -48,19 +48,33 @@
   // The window's last frame (the busiest one) painted again every fifth of
   // a second: the drawing calls alone, what a frame costs the page, and
   // with the pixels read back, the drawing really done. The median of each
-  // is the figure; a loaded machine's worst moment says little.
+  // is the figure; a loaded machine's worst moment says little. Where the
+  // clock counts whole milliseconds (Firefox, WebKit) each sample is a batch
+  // of paints, so that the figure is still finer than that; elsewhere one
+  // paint, so that no sample is itself a long task.
   const canvas = doc.querySelector('#Form1 canvas.frame');
   const { repaint } = win.ondelPage;
   repaint();
   const paints = [];
   const readBacks = [];
+  const coarseClockMs = 0.5;
+  let step = Infinity;
+  for (let k = 0, last = performance.now(); k < 1000; k += 1) {
+    const now = performance.now();
+    if (now > last) step = Math.min(step, now - last);
+    last = now;
+  }
+  const paintsPerSample = step >= coarseClockMs ? 20 : 1;
   const sampler = setInterval(() => {
     const started = performance.now();
-    repaint();
+    for (let k = 0; k < paintsPerSample; k += 1) repaint();
     const painted = performance.now();
-    canvas.getContext('2d').getImageData(0, 0, 1, 1);
-    paints.push(painted - started);
-    readBacks.push(performance.now() - started);
+    for (let k = 0; k < paintsPerSample; k += 1) {
+      repaint();
+      canvas.getContext('2d').getImageData(0, 0, 1, 1);
+    }
+    paints.push((painted - started) / paintsPerSample);
+    readBacks.push((performance.now() - painted) / paintsPerSample);
   }, 200);
   const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
@@ -77,6 +91,9 @@
 
   const form1 = doc.getElementById('Form1');
   const results = { seconds, formScale: form1.getBoundingClientRect().width / form1.offsetWidth };
+  // From the page's navigation to its first frame painted, as the page marks it.
+  const firstFrame = win.performance.getEntriesByName('ondel-first-frame')[0];
+  results.firstFrameMs = firstFrame ? firstFrame.startTime : null;
   results.ticksPerSecondAt10ms = await ticksPerSecond(10);
   results.ticksPerSecondAt1ms = await ticksPerSecond(1);
   clearInterval(sampler);
@@ -85,6 +102,7 @@
   results.longestTaskMs = longestTask;
 
   show('Form1 shown at (%)', (100 * results.formScale).toFixed(1), '');
+  show('first frame (ms from navigation)', results.firstFrameMs?.toFixed(0) ?? '—', '≤ 300');
   show('10 ms: ticks/s', results.ticksPerSecondAt10ms.toFixed(1), '100 ± 3');
   show('1 ms: ticks/s', results.ticksPerSecondAt1ms.toFixed(1), '≥ 950');
   show('busiest frame painted (ms)', results.busiestPaintMs.toFixed(2), '< 1');

@@ -6,7 +6,8 @@
 // pixels, scaled by the device pixel ratio. A frame holds hundreds of
 // identical dots, so each kind of circle is drawn once into a sprite and
 // copied; the lines of one colour that follow each other are stroked as
-// one path.
+// one path, and the small dots of one colour that follow each other (the
+// y-x curves) filled as one, so that what lies on top stays as drawn.
 
 const cssColour = (rgb) => '#' + rgb.toString(16).padStart(6, '0');
 // A frame uses a handful of colours a thousand times: their CSS text once.
@@ -78,9 +79,11 @@ class SurfacePainter {
     // The last circle's sprite and what it was made for: rows of identical
     // dots find it without a lookup.
     this.lastSprite = { sprite: null, radius: NaN, fill: NaN, rim: NaN, lineWidth: NaN };
-    // The path of lines being gathered, and their colour and width.
+    // The path being gathered (lines to stroke, or dots to fill), and its
+    // colour and width.
     this.pathColour = null;
     this.pathWidth = 0;
+    this.pathFills = false;
     this.cssWidth = 0;
     this.cssHeight = 0;
     this.scale = 1;
@@ -127,6 +130,15 @@ class SurfacePainter {
     return (x0 < -m && x1 < -m) || (y0 < -m && y1 < -m) || (x0 > w + m && x1 > w + m) || (y0 > h + m && y1 > h + m);
   }
 
+  // Begins a path of `colour` and `width` unless the one being gathered is
+  // such a path, which is then finished first.
+  joinPath(colour, width, fills) {
+    if (colour === this.pathColour && width === this.pathWidth && fills === this.pathFills) return;
+    this.strokePath();
+    this.ctx.beginPath();
+    Object.assign(this, { pathColour: colour, pathWidth: width, pathFills: fills });
+  }
+
   // A line joins the path being gathered when it has the same colour and
   // width; otherwise that path is stroked first.
   line(x0, y0, x1, y1, rgb) {
@@ -136,27 +148,24 @@ class SurfacePainter {
     const d = this.px(y1);
     if (!(Number.isFinite(a) && Number.isFinite(b) && Number.isFinite(c) && Number.isFinite(d))) return;
     if (this.outside(a, b, c, d, 0)) return;
-    const ctx = this.ctx;
-    const width = this.lineWidth * this.scale;
-    const colour = cachedColour(rgb);
-    if (colour !== this.pathColour || width !== this.pathWidth) {
-      this.strokePath();
-      ctx.beginPath();
-      this.pathColour = colour;
-      this.pathWidth = width;
-    }
-    ctx.moveTo(a, b);
-    ctx.lineTo(c, d);
+    this.joinPath(cachedColour(rgb), this.lineWidth * this.scale, false);
+    this.ctx.moveTo(a, b);
+    this.ctx.lineTo(c, d);
   }
 
-  // Strokes the lines gathered so far, if any.
+  // Strokes the lines, or fills the dots, gathered so far, if any.
   strokePath() {
     if (this.pathColour === null) return;
     const ctx = this.ctx;
-    ctx.lineWidth = this.pathWidth;
-    ctx.lineCap = 'round';
-    ctx.strokeStyle = this.pathColour;
-    ctx.stroke();
+    if (this.pathFills) {
+      ctx.fillStyle = this.pathColour;
+      ctx.fill();
+    } else {
+      ctx.lineWidth = this.pathWidth;
+      ctx.lineCap = 'round';
+      ctx.strokeStyle = this.pathColour;
+      ctx.stroke();
+    }
     this.pathColour = null;
   }
 
@@ -168,6 +177,18 @@ class SurfacePainter {
     if (this.outside(cx, cy, cx, cy, r / this.scale + this.lineWidth)) return;
     const radiusTwips = Math.round(radius);
     const width = this.lineWidth * this.scale;
+    if (this.antialiased && radiusTwips <= this.contract.largestSpriteRadius &&
+        this.contract.showsAsDot(this.px(radiusTwips), width)) {
+      // Where its sprite would lie, on the same whole pixels.
+      const outer = width / 2;
+      const half = Math.ceil(2 * outer + 2) / 2;
+      const [x0, y0] = [Math.round(cx - half) + half, Math.round(cy - half) + half];
+      this.joinPath(cachedColour(rim), width, true);
+      this.ctx.moveTo(x0 + outer, y0);
+      this.ctx.arc(x0, y0, outer, 0, 2 * Math.PI);
+      return;
+    }
+    this.strokePath();
     if (radiusTwips > this.contract.largestSpriteRadius) {
       this.ctx.beginPath();
       filledCircle(this.ctx, cx, cy, r, fill, rim, width);
@@ -214,7 +235,7 @@ class SurfacePainter {
   replay({ numbers: n, texts }) {
     const { opcodes: op, thinnestLine, thickestLine } = this.contract;
     for (let i = 0; i < n.length;) {
-      if (n[i] !== op.line) this.strokePath();
+      if (n[i] !== op.line && n[i] !== op.circle) this.strokePath();
       switch (n[i]) {
         case op.clear: this.clear(); i += 1; break;
         case op.lineWidth: this.lineWidth = Math.min(Math.max(n[i + 1], thinnestLine), thickestLine); i += 2; break;

@@ -4,6 +4,7 @@
 // animation frames, and each frame painted from the core's drawing.
 
 import * as bar from './bar.js';
+import { loadCore } from './core_loader.js';
 import * as drawing from './drawing.js';
 import * as fit from './fit.js';
 import * as form from './form.js';
@@ -18,7 +19,7 @@ import { TickBudget } from './ticker.js';
   const name = decodeURIComponent(location.hash.slice(1)) || 'ondel8';
   addEventListener('hashchange', () => location.reload());
   const status = document.getElementById('status');
-  const core = await OndelCore();
+  const core = await loadCore();
   const program = core.openProgram(name);
   if (!program) {
     status.textContent = `「${name}」というプログラムはありません。`;
@@ -195,5 +196,6 @@ import { TickBudget } from './ticker.js';
       fitToScreen();
     },
   });
+  performance.mark('ondel-first-frame'); // for the benchmark page
   requestAnimationFrame(animate);
 })();
