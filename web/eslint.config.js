@@ -33,7 +33,7 @@ export default [
     languageOptions: {
       sourceType: 'script',
       // The core, and the recorded sessions that CMake writes as a script.
-      globals: { ...globals.browser, OndelCore: 'readonly', recordedSessions: 'readonly' },
+      globals: { ...globals.browser, OndelCore: 'readonly', recordedSessions: 'readonly', recordedSessionFiles: 'readonly' },
     },
   },
   {

@@ -54,11 +54,12 @@ async function compare({ numbers, width, height, png, tolerance, smallestChecked
     const within = (i) => [0, 1, 2].every((c) => Math.abs(a[i + c] - b[i + c]) <= tolerance);
     const hex = (d, i) => d.slice(i, i + 3).reduce((s, c) => s + c.toString(16).padStart(2, '0'), '');
     // Operands after each opcode: clear, line width, line, circle, text.
-    const operands = [0, 1, 5, 5, 3];
+    const { opcodes, twipsPerPixel } = window.painterContract;
+    const operands = { [opcodes.clear]: 0, [opcodes.lineWidth]: 1, [opcodes.line]: 5, [opcodes.circle]: 5, [opcodes.text]: 3 };
     const circles = { checked: 0, parted: [] };
     for (let k = 0; k < numbers.length; k += 1 + operands[numbers[k]]) {
-      if (numbers[k] !== 3) continue;
-      const [x, y, radius] = numbers.slice(k + 1, k + 4).map((twips) => twips / drawing.twipsPerPixel);
+      if (numbers[k] !== opcodes.circle) continue;
+      const [x, y, radius] = numbers.slice(k + 1, k + 4).map((twips) => twips / twipsPerPixel);
       if (radius < smallestCheckedRadius) continue;
       const half = radius >= largeCircleRadius ? radius / 2 : 0;
       const points = half ? [[0, 0], [half, 0], [-half, 0], [0, half], [0, -half]] : [[0, 0]];

@@ -32,9 +32,11 @@ async function runOn(page, ticks) {
   await page.waitForFunction((until) => window.ondelPage.program.timeIndex() >= until, from + ticks);
 }
 
-// The download that `act` starts: {name, bytes}, or null after a second.
-async function downloadOf(page, act) {
-  const waiting = page.waitForEvent('download', { timeout: 1000 }).catch(() => null);
+// The download that `act` starts: {name, bytes}, or null when none has
+// come after `waitMs` (a picture takes seconds on a busy machine; a save
+// that must not happen is given a second).
+async function downloadOf(page, act, waitMs = 10000) {
+  const waiting = page.waitForEvent('download', { timeout: waitMs }).catch(() => null);
   await act();
   const download = await waiting;
   if (!download) return null;
@@ -71,11 +73,11 @@ try {
     /^\d+,1,[-0-9.]+,[-0-9.]+,\d+,[-0-9.]+$/.test(lines[1]), JSON.stringify(lines.slice(0, 2)) + ' ' + data?.bytes.subarray(0, 4).toString('hex'));
 
   tally.check('ondel8 offers no "パルスを保存"', !(await page.isVisible('#save-pulse')));
-  tally.check('Ctrl+S saves nothing in ondel8', (await downloadOf(page, () => page.keyboard.press('Control+s'))) === null);
+  tally.check('Ctrl+S saves nothing in ondel8', (await downloadOf(page, () => page.keyboard.press('Control+s'), 1000)) === null);
 
   await openProgram(page, 'ondel10');
   tally.check('ondel10 offers "パルスを保存"', await page.isVisible('#save-pulse'));
-  const nothing = await downloadOf(page, () => page.keyboard.press('Control+s'));
+  const nothing = await downloadOf(page, () => page.keyboard.press('Control+s'), 1000);
   const told = await messageShown(page);
   tally.check('with nothing drawn, Ctrl+S downloads nothing and says so',
     nothing === null && told?.includes('保存するパルスがありません'), told ?? 'no message');
