@@ -14,11 +14,11 @@ namespace {
 QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // A menu entry with the key that does the same, shown on its right.
-QString entryText(const CommandSpec &spec, bool on)
+QString entryText(const CommandSpec &entry, bool on)
 {
     const QString caption =
-        on && !spec.captionWhileOn.empty() ? text(spec.captionWhileOn) : QString::fromStdString(menuCaption(spec));
-    return caption + QLatin1Char('\t') + text(spec.key);
+        on && !entry.captionWhileOn.empty() ? text(entry.captionWhileOn) : QString::fromStdString(menuCaption(entry));
+    return caption + QLatin1Char('\t') + text(entry.key);
 }
 
 } // namespace
@@ -27,13 +27,13 @@ WindowCommands::WindowCommands(QObject &owner, const WindowLayout &layout, Now n
                                std::function<void(WindowCommand)> perform)
     : QObject(&owner), now_(std::move(now))
 {
-    for (const CommandSpec &spec : windowCommands()) {
-        if (!commandApplies(spec.command, layout, Edition::Desktop))
+    for (const CommandSpec &entry : windowCommands()) {
+        if (!commandApplies(entry.command, layout, Edition::Desktop))
             continue;
-        auto *action = new QAction(entryText(spec, false), this);
-        action->setObjectName(text(spec.name));
-        connect(action, &QAction::triggered, this, [perform, command = spec.command] { perform(command); });
-        actions_[spec.command] = action;
+        auto *action = new QAction(entryText(entry, false), this);
+        action->setObjectName(text(entry.name));
+        connect(action, &QAction::triggered, this, [perform, command = entry.command] { perform(command); });
+        actions_[entry.command] = action;
     }
 }
 
@@ -61,13 +61,13 @@ void WindowCommands::refresh()
 void WindowCommands::addToMenu(QMenu &menu) const
 {
     std::vector<const CommandSpec *> entries;
-    for (const CommandSpec &spec : windowCommands())
-        if (spec.menuPlace > 0 && action(spec.command))
-            entries.push_back(&spec);
+    for (const CommandSpec &entry : windowCommands())
+        if (entry.menuPlace > 0 && action(entry.command))
+            entries.push_back(&entry);
     std::sort(entries.begin(), entries.end(),
               [](const CommandSpec *a, const CommandSpec *b) { return a->menuPlace < b->menuPlace; });
-    for (const CommandSpec *spec : entries)
-        menu.addAction(action(spec->command));
+    for (const CommandSpec *entry : entries)
+        menu.addAction(action(entry->command));
 }
 
 } // namespace ondel

@@ -61,10 +61,10 @@ const CommandSpec &commandSpec(WindowCommand command)
 
 bool commandApplies(WindowCommand command, const WindowLayout &layout, Edition edition)
 {
-    const CommandSpec &spec = commandSpec(command);
-    if (spec.desktopOnly && edition != Edition::Desktop)
+    const CommandSpec &entry = commandSpec(command);
+    if (entry.desktopOnly && edition != Edition::Desktop)
         return false;
-    switch (spec.needs) {
+    switch (entry.needs) {
     case CommandNeeds::Nothing:
         return true;
     case CommandNeeds::PulseFiles:
@@ -88,6 +88,6 @@ std::string suggestedFileName(WindowCommand command, std::string_view programNam
     return name + std::string(file.extension);
 }
 
-std::string menuCaption(const CommandSpec &spec) { return std::string(spec.caption) + (spec.asks ? "…" : ""); }
+std::string menuCaption(const CommandSpec &entry) { return std::string(entry.caption) + (entry.asks ? "…" : ""); }
 
 } // namespace ondel

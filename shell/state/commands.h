@@ -77,7 +77,7 @@ bool commandApplies(WindowCommand command, const WindowLayout &layout, Edition e
 std::string suggestedFileName(WindowCommand command, std::string_view programName);
 
 // The menu's entry: the caption, with "…" where a dialog asks first.
-std::string menuCaption(const CommandSpec &spec);
+std::string menuCaption(const CommandSpec &entry);
 
 // A picture for a worksheet has twice the pixels of the window, so that it
 // stays sharp when printed.

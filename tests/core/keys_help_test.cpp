@@ -157,12 +157,12 @@ TEST(CommandTable, SavedFilesAreNamedForTheProgram)
 TEST(CommandTable, EveryMenuPlaceAndKeyIsOnesAlone)
 {
     std::set<int> places;
-    for (const CommandSpec &spec : windowCommands()) {
-        EXPECT_EQ(keyFor(spec.command)->name, spec.key) << spec.name;
-        if (spec.menuPlace > 0)
-            EXPECT_TRUE(places.insert(spec.menuPlace).second) << spec.name;
+    for (const CommandSpec &entry : windowCommands()) {
+        EXPECT_EQ(keyFor(entry.command)->name, entry.key) << entry.name;
+        if (entry.menuPlace > 0)
+            EXPECT_TRUE(places.insert(entry.menuPlace).second) << entry.name;
         // The browser has no menu: what it has of a command in the menu is on its bar.
-        EXPECT_EQ(spec.menuPlace > 0 && !spec.desktopOnly, spec.bar != BarGroup::None) << spec.name;
+        EXPECT_EQ(entry.menuPlace > 0 && !entry.desktopOnly, entry.bar != BarGroup::None) << entry.name;
     }
 }
 

@@ -172,17 +172,17 @@ val OpenedProgram::keys() const
 val OpenedProgram::commands() const
 {
     val out = val::array();
-    for (const CommandSpec &spec : windowCommands()) {
-        if (spec.desktopOnly)
+    for (const CommandSpec &entry : windowCommands()) {
+        if (entry.desktopOnly)
             continue;
         val command = val::object();
-        command.set("name", std::string(spec.name));
-        command.set("caption", std::string(spec.caption));
-        command.set("captionWhileOn", std::string(spec.captionWhileOn));
-        command.set("key", std::string(spec.key));
-        command.set("bar", std::string(barGroupName(spec.bar)));
-        command.set("applies", commandApplies(spec.command, program_->layout(), Edition::Browser));
-        command.set("fileName", suggestedFileName(spec.command, program_->description().identity.name));
+        command.set("name", std::string(entry.name));
+        command.set("caption", std::string(entry.caption));
+        command.set("captionWhileOn", std::string(entry.captionWhileOn));
+        command.set("key", std::string(entry.key));
+        command.set("bar", std::string(barGroupName(entry.bar)));
+        command.set("applies", commandApplies(entry.command, program_->layout(), Edition::Browser));
+        command.set("fileName", suggestedFileName(entry.command, program_->description().identity.name));
         out.call<void>("push", command);
     }
     return out;
