@@ -6,11 +6,16 @@
 # Starts a virtual screen (1024x768 unless a WIDTHxHEIGHT is given) and
 # points DISPLAY at it; its pid is in $xvfb.
 start_xvfb() {
-  local display=:$((90 + RANDOM % 100))
-  Xvfb "$display" -screen 0 "${1:-1024x768}x24" -nolisten tcp >/dev/null 2>&1 &
+  # Xvfb picks a free display itself and writes its number: a display chosen
+  # here could already belong to another virtual screen on a shared machine.
+  local number_file
+  number_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
   xvfb=$!
-  export DISPLAY=$display
-  sleep 1
+  for _ in $(seq 100); do [ -s "$number_file" ] && break; sleep 0.1; done
+  [ -s "$number_file" ] || { echo "Xvfb did not start" >&2; rm -f "$number_file"; return 1; }
+  export DISPLAY=:$(tr -d '[:space:]' <"$number_file")
+  rm -f "$number_file"
 }
 
 # Starts $program in data/ and waits for its window; sets $app and $window.
