@@ -108,13 +108,17 @@ class SpriteLayer {
   // draws before the run; `belowKept` says whether that is as last time.
   paintOnto(ctx, drawBelow, belowKept) {
     const { width, height } = ctx.canvas;
-    if (!this.canvas || this.canvas.width !== width || this.canvas.height !== height) {
+    const resized = !this.canvas || this.canvas.width !== width || this.canvas.height !== height;
+    if (resized) {
       this.canvas = Object.assign(document.createElement('canvas'), { width, height });
       this.layer = this.canvas.getContext('2d');
-      this.shown.count = -1;
+      this.base = Object.assign(document.createElement('canvas'), { width, height });
     }
-    const boxes = (belowKept && this.changedBoxes()) || [[0, 0, width, height]];
-    for (const box of boxes) this.redraw(box, drawBelow);
+    // What lies below is drawn whole onto a canvas of its own, as lines
+    // drawn within a box are not always smoothed as the same lines whole.
+    if (resized || !belowKept) drawBelow(this.base.getContext('2d'));
+    const boxes = (!resized && belowKept && this.changedBoxes()) || [[0, 0, width, height]];
+    for (const box of boxes) this.redraw(box);
     [this.shown, this.next] = [this.next, this.shown];
     const [left, top, right, bottom] = this.extent(width, height);
     if (right > left && bottom > top) {
@@ -122,16 +126,17 @@ class SpriteLayer {
     }
   }
 
-  // Draws `box` of the layer again: what lies below, then every sprite that
-  // reaches it.
-  redraw([left, top, right, bottom], drawBelow) {
+  // Draws `box` of the layer again: what lies below, from the base, then
+  // every sprite that reaches it.
+  redraw([left, top, right, bottom]) {
     const { layer, next } = this;
+    const [width, height] = [right - left, bottom - top];
     layer.save();
     layer.beginPath();
-    layer.rect(left, top, right - left, bottom - top);
+    layer.rect(left, top, width, height);
     layer.clip();
-    layer.clearRect(left, top, right - left, bottom - top);
-    drawBelow(layer);
+    layer.clearRect(left, top, width, height);
+    layer.drawImage(this.base, left, top, width, height, left, top, width, height);
     for (let k = 0; k < next.count; k += 1) {
       const sprite = next.sprites[k];
       const [x, y] = [next.lefts[k], next.tops[k]];
