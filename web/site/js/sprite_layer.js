@@ -74,7 +74,7 @@ class SpriteLayer {
     const same = this.below.length === start && this.belowTexts.length === texts.length &&
       this.below.every((value, i) => Object.is(value, numbers[i])) && this.belowTexts.every((t, i) => t === texts[i]);
     if (!same) {
-      this.below = Float64Array.from(numbers.subarray(0, start));
+      this.below = Float64Array.from(numbers.slice(0, start));
       this.belowTexts = [...texts];
     }
     return same;
