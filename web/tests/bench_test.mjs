@@ -3,7 +3,8 @@
 // printing its figures beside their targets for reading; it judges none of
 // them and is no test (the web_bench target runs it). It exits non-zero
 // only when the page yields no figures.
-// SIZE (1920x1080) gives the program's frame a projector's size; ENGINE
+// Form1 is shown at 100%, or with SIZE (1920x1080) fitted to a frame of a
+// projector's size; ENGINE
 // (firefox or webkit) runs it once there, with the figures that engine's
 // clock and its missing long-task reports allow, and no throttling.
 //   node bench_test.mjs SITE_FOLDER SECONDS [SIZE] [ENGINE]
@@ -15,7 +16,7 @@ import { Tally } from './tally.mjs';
 const [site, seconds = '3', size = '', engine = 'chromium'] = process.argv.slice(2);
 const tally = new Tally();
 const server = await serveFolder(site, { recordErrors: engine !== 'chromium' });
-const address = `${server.url}bench.html?seconds=${seconds}${size && `&size=${size}`}`;
+const address = `${server.url}bench.html?seconds=${seconds}${size ? `&size=${size}` : '&zoom=100'}`;
 
 // The page's main-thread tasks from a trace, from loading on: the longest
 // one and the one with the most CPU time. On a loaded machine a task's

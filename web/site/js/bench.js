@@ -2,7 +2,8 @@
 // Measures the program page as a class sees it (program.html in the frame
 // below, same origin): ticks per second at the 10 ms and the 1 ms speed,
 // the time to paint the busiest frame, and the longest main-thread task;
-// ?size=1920x1080 gives the frame a projector's size (Form1 fitted to it).
+// ?size=1920x1080 gives the frame a projector's size (Form1 fitted to it),
+// ?zoom=100 shows Form1 at 100% whatever the frame's size.
 // The figures go into the table and window.benchResults.
 
 (async () => {
@@ -12,6 +13,8 @@
   const frame = document.getElementById('program');
   const size = /^(\d+)x(\d+)$/.exec(query.get('size') ?? '');
   if (size) [, frame.width, frame.height] = size;
+  const zoom = query.get('zoom');
+  frame.src = `program.html${zoom ? `?zoom=${encodeURIComponent(zoom)}` : ''}#ondel8`;
   const body = document.querySelector('#results tbody');
   const show = (...cells) => {
     const row = body.insertRow();

@@ -60,7 +60,9 @@ function joined(boxes) {
 
 class SpriteLayer {
   constructor() {
-    this.canvas = null;
+    this.canvas = null; // the layer, and its context
+    this.layer = null;
+    this.base = null; // what lies below the run, drawn whole
     this.shown = new Run(); // what the layer holds
     this.next = new Run(); // the run being gathered
     // What the frame draws below the run, as the layer holds it.
