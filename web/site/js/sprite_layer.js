@@ -12,6 +12,9 @@
 
 // Shorter runs are copied straight onto the frame.
 const shortestLayeredRun = 64;
+// Beyond so many boxes to draw again (each one a pass over the run), the
+// whole layer is drawn again in one pass.
+const mostBoxes = 8;
 
 // The sprites of one run, in order, and where each lies.
 class Run {
@@ -92,7 +95,8 @@ class SpriteLayer {
   }
 
   // The boxes that differ between the layer and the gathered run, or null
-  // when more than half of it does (then all of it is drawn again).
+  // when more than half of it does or they are too many (then all of it is
+  // drawn again).
   changedBoxes() {
     const [shown, next] = [this.shown, this.next];
     if (shown.count !== next.count) return null;
@@ -102,7 +106,8 @@ class SpriteLayer {
       if (boxes.length > next.count) return null;
       boxes.push(shown.box(k), next.box(k));
     }
-    return joined(boxes);
+    const apart = joined(boxes);
+    return apart.length > mostBoxes ? null : apart;
   }
 
   // Brings the layer up to the gathered run and copies what it covers onto
