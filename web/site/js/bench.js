@@ -67,7 +67,7 @@
   const coarseClockMs = 0.5;
   // The clock's step: the least change seen while it moves on thrice.
   let step = Infinity;
-  const clockWatchMs = 50;
+  const clockWatchMs = 250;
   const watchEnd = Date.now() + clockWatchMs;
   for (let last = performance.now(), changes = 0; changes < 3 && Date.now() < watchEnd;) {
     const now = performance.now();
