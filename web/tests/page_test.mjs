@@ -76,6 +76,37 @@ async function runPainterRows(antialiased) {
   });
 }
 
+// ondel8's frames as its pulses move, painted one after another by one
+// painter (which keeps what did not move) and each alone by a new one: the
+// pixels that differ, and the frames compared.
+async function movingFramesApart() {
+  for (const caption of ['実行/再実行', '横波', '縦波']) {
+    [...document.querySelectorAll('#Form1 button')].find((b) => b.textContent === caption).click();
+  }
+  const { program } = window.ondelPage;
+  const contract = (await OndelCore()).painterContract();
+  const [width, height] = [800, 600]; // the whole of Form1's picture
+  const surface = () => {
+    const painter = new drawing.SurfacePainter(document.createElement('canvas'), contract);
+    painter.resize(width, height, 1);
+    return painter;
+  };
+  const pixels = (painter) => painter.ctx.getImageData(0, 0, width, height).data;
+  const kept = surface();
+  let apart = 0;
+  const frames = 12;
+  for (let k = 0; k < frames; k += 1) {
+    program.tick(5);
+    const frame = program.frame();
+    kept.replay(frame);
+    const alone = surface();
+    alone.replay(frame);
+    const [a, b] = [pixels(kept), pixels(alone)];
+    for (let i = 0; i < a.length; i += 1) apart += a[i] !== b[i];
+  }
+  return { apart, frames };
+}
+
 try {
   const page = await browser.context.newPage();
   const errors = collectPageErrors(page);
@@ -125,6 +156,9 @@ try {
       tally.check(`painter: ${name}`, ok, detail);
     }
   }
+  const { apart, frames } = await page.evaluate(movingFramesApart);
+  tally.check('painter: moving frames painted in turn match each painted alone', apart === 0,
+    `${apart} channels apart over ${frames} frames`);
 
   // The keys reach the focused bar in place of the browser's own moves
   // (the moves themselves are tested in logic/scroll_bar_test.mjs).
