@@ -46,6 +46,12 @@ async function runPainterRows(antialiased) {
   const pixel = (x, y) => [...painter.ctx.getImageData(x, y, 1, 1).data.slice(0, 3)]
     .reduce((rgb, v) => rgb * 256 + v, 0);
   const op = (...numbers) => ({ numbers: new Float64Array(numbers), texts: [] });
+  // A frame with a line across at y 30 px under a run of circles long
+  // enough for the painter's layer: `first`, filler dots in a corner, `last`.
+  const run = (first, last, lineColour = 0xff00ff) => op(0, 1, 3, 2, 0, 450, 600, 450, lineColour,
+    3, ...first, ...Array(62).fill([3, 60, 60, 40, 0, 0]).flat(), 3, ...last);
+  const dot = (x, y, rgb) => [x, y, 40, rgb, rgb];
+  const [red, blue, far] = [dot(300, 300, 0xff0000), dot(300, 300, 0xff), dot(500, 500, 0)];
   const rows = [
     ['a circle smaller than its rim is a dot of the rim colour', [op(0, 1, 4, 3, 300, 300, 0, 0xff, 0xff0000)], 20, 20, 0xff0000],
     ['a circle fills inside its rim', [op(0, 1, 1, 3, 300, 300, 150, 0x00ff00, 0)], 20, 20, 0x00ff00],
@@ -56,6 +62,11 @@ async function runPainterRows(antialiased) {
     ['a line in its colour', [op(0, 1, 3, 2, 0, 300, 600, 300, 0xff00ff)], 10, 20, 0xff00ff],
     ['a dot drawn again in the background erases it', [op(0, 1, 4, 3, 300, 300, 200, 0xff0000, 0xff0000),
       op(3, 300, 300, 200, 0xf0f0f0, 0xf0f0f0)], 7, 20, 0xf0f0f0],
+    ['in a long run of circles a dot that moved leaves its place', [run(far, red), run(far, dot(450, 150, 0xff0000))],
+      20, 20, 0xf0f0f0],
+    ['in a long run of circles what lies below shows its change', [run(far, red), run(far, red, 0x00ff00)], 10, 30, 0x00ff00],
+    ['in a long run of circles the later stays on top where the earlier moved', [run(blue, red),
+      run(dot(315, 300, 0xff), red)], 20, 20, 0xff0000],
   ];
   return rows.map(([name, ops, x, y, expected]) => {
     for (const o of ops) painter.replay(o);
@@ -63,6 +74,37 @@ async function runPainterRows(antialiased) {
     return [`${name}${antialiased ? '' : ' (hard edges)'}`, got === expected,
       `${got.toString(16)} (expected ${expected.toString(16)})`];
   });
+}
+
+// ondel8's frames as its pulses move, painted one after another by one
+// painter (which keeps what did not move) and each alone by a new one: the
+// pixels that differ, and the frames compared.
+async function movingFramesApart() {
+  for (const caption of ['実行/再実行', '横波', '縦波']) {
+    [...document.querySelectorAll('#Form1 button')].find((b) => b.textContent === caption).click();
+  }
+  const { program } = window.ondelPage;
+  const contract = (await OndelCore()).painterContract();
+  const [width, height] = [800, 600]; // the whole of Form1's picture
+  const surface = () => {
+    const painter = new drawing.SurfacePainter(document.createElement('canvas'), contract);
+    painter.resize(width, height, 1);
+    return painter;
+  };
+  const pixels = (painter) => painter.ctx.getImageData(0, 0, width, height).data;
+  const kept = surface();
+  let apart = 0;
+  const frames = 12;
+  for (let k = 0; k < frames; k += 1) {
+    program.tick(5);
+    const frame = program.frame();
+    kept.replay(frame);
+    const alone = surface();
+    alone.replay(frame);
+    const [a, b] = [pixels(kept), pixels(alone)];
+    for (let i = 0; i < a.length; i += 1) apart += a[i] !== b[i];
+  }
+  return { apart, frames };
 }
 
 try {
@@ -114,6 +156,9 @@ try {
       tally.check(`painter: ${name}`, ok, detail);
     }
   }
+  const { apart, frames } = await page.evaluate(movingFramesApart);
+  tally.check('painter: moving frames painted in turn match each painted alone', apart === 0,
+    `${apart} channels apart over ${frames} frames`);
 
   // The keys reach the focused bar in place of the browser's own moves
   // (the moves themselves are tested in logic/scroll_bar_test.mjs).

@@ -6,64 +6,20 @@
 // pixels, scaled by the device pixel ratio. A frame holds hundreds of
 // identical dots, so each kind of circle is drawn once into a sprite and
 // copied; the lines of one colour that follow each other are stroked as
-// one path, and the small dots of one colour that follow each other (the
-// y-x curves) filled as one, so that what lies on top stays as drawn.
+// one path, and the small dots of one colour that follow each other
+// filled as one, so that what lies on top stays as drawn. A whole frame's
+// long run of sprites (the rows and the y-x curves) is kept on a layer
+// where only what moved is drawn again (sprite_layer.js).
 
-const cssColour = (rgb) => '#' + rgb.toString(16).padStart(6, '0');
-// A frame uses a handful of colours a thousand times: their CSS text once.
-const colourTexts = new Map();
-function cachedColour(rgb) {
-  let text = colourTexts.get(rgb);
-  if (text === undefined) {
-    text = cssColour(rgb);
-    colourTexts.set(rgb, text);
-  }
-  return text;
-}
+import { SpriteLayer, shortestLayeredRun } from './sprite_layer.js';
+import { cachedColour, cssColour, filledCircle, makeSprite } from './sprites.js';
 
-// A circle filled with `fill` and rimmed with `rim`, on a begun path.
-function filledCircle(ctx, x, y, radius, fill, rim, width) {
-  ctx.arc(x, y, radius, 0, 2 * Math.PI);
-  ctx.fillStyle = cachedColour(fill);
-  ctx.fill();
-  ctx.lineWidth = width;
-  ctx.strokeStyle = cachedColour(rim);
-  ctx.stroke();
-}
-
-// A circle as pixels, or as a `dot` the rim's width across in the rim's
-// colour: `antialiased` off gives hard edges, so that a dot drawn again in
-// the background colour erases exactly what it covered.
-function makeSprite(radius, fill, rim, width, { antialiased, dot }) {
-  const outer = dot ? width / 2 : radius + width / 2;
-  const size = Math.ceil(2 * outer + 2);
-  const canvas = document.createElement('canvas');
-  canvas.width = canvas.height = size;
-  const ctx = canvas.getContext('2d');
-  const c = size / 2;
-  if (antialiased) {
-    ctx.beginPath();
-    if (dot) {
-      ctx.arc(c, c, outer, 0, 2 * Math.PI);
-      ctx.fillStyle = cssColour(rim);
-      ctx.fill();
-    } else {
-      filledCircle(ctx, c, c, radius, fill, rim, width);
-    }
-    return canvas;
-  }
-  const image = ctx.createImageData(size, size);
-  const pixels = new DataView(image.data.buffer);
-  const inner = dot ? -1 : radius - width / 2;
-  for (let y = 0; y < size; y += 1) {
-    for (let x = 0; x < size; x += 1) {
-      const d = Math.hypot(x + 0.5 - c, y + 0.5 - c);
-      if (d <= outer) pixels.setUint32(4 * (y * size + x), (d <= inner ? fill : rim) * 256 + 255);
-    }
-  }
-  ctx.putImageData(image, 0, 0);
-  return canvas;
-}
+// How a circle lands on the canvas (see SurfacePainter.place()).
+const placed = { nowhere: 0, dot: 1, large: 2, sprite: 3 };
+// Enough for the three y-x curves' dots, which take turns.
+const recentSpriteCount = 4;
+// Numbers of a circle in a frame: its opcode and five operands.
+const circleLength = 6;
 
 class SurfacePainter {
   // `contract`: the core's painterContract(); `font`: the CSS font of the
@@ -76,9 +32,14 @@ class SurfacePainter {
     this.font = font;
     this.lineWidth = 1;
     this.sprites = new Map();
-    // The last circle's sprite and what it was made for: rows of identical
-    // dots find it without a lookup.
-    this.lastSprite = { sprite: null, radius: NaN, fill: NaN, rim: NaN, lineWidth: NaN };
+    // The last sprites used and what they were made for: rows of identical
+    // dots find theirs without a lookup.
+    this.recentSprites = [];
+    this.dotRule = new Map();
+    // Where the last circle landed (see place()), and the long runs of
+    // sprites of a whole frame, kept on a layer of their own.
+    this.placement = { cx: 0, cy: 0, r: 0, radiusTwips: 0, width: 0, sprite: null, left: 0, top: 0 };
+    this.layer = new SpriteLayer();
     // The path being gathered (lines to stroke, or dots to fill), and its
     // colour and width.
     this.pathColour = null;
@@ -100,7 +61,7 @@ class SurfacePainter {
     this.canvas.style.width = `${width}px`;
     this.canvas.style.height = `${height}px`;
     this.sprites.clear();
-    this.lastSprite.sprite = null;
+    this.recentSprites.length = 0;
     this.clear();
     if (kept) this.ctx.drawImage(kept, 0, 0, this.canvas.width, this.canvas.height);
   }
@@ -169,51 +130,82 @@ class SurfacePainter {
     this.pathColour = null;
   }
 
+  // Where a circle lands, into `this.placement`: nowhere (not a number, or
+  // off the canvas), as a dot, as a large circle, or as a sprite (which,
+  // and at which whole pixels).
+  place(x, y, radius, fill, rim) {
+    const p = this.placement;
+    p.cx = this.px(x);
+    p.cy = this.px(y);
+    if (!Number.isFinite(p.cx) || !Number.isFinite(p.cy) || !Number.isFinite(radius) || radius < 0) return placed.nowhere;
+    p.r = this.px(radius);
+    if (this.outside(p.cx, p.cy, p.cx, p.cy, p.r / this.scale + this.lineWidth)) return placed.nowhere;
+    p.radiusTwips = Math.round(radius);
+    p.width = this.lineWidth * this.scale;
+    if (p.radiusTwips > this.contract.largestSpriteRadius) return placed.large;
+    if (this.antialiased && this.showsAsDot(p.radiusTwips)) return placed.dot;
+    const sprite = this.spriteFor(p.radiusTwips, fill, rim);
+    p.sprite = sprite;
+    p.left = Math.round(p.cx - sprite.width / 2);
+    p.top = Math.round(p.cy - sprite.height / 2);
+    return placed.sprite;
+  }
+
   circle(x, y, radius, fill, rim) {
-    const cx = this.px(x);
-    const cy = this.px(y);
-    if (!Number.isFinite(cx) || !Number.isFinite(cy) || !Number.isFinite(radius) || radius < 0) return;
-    const r = this.px(radius);
-    if (this.outside(cx, cy, cx, cy, r / this.scale + this.lineWidth)) return;
-    const radiusTwips = Math.round(radius);
-    const width = this.lineWidth * this.scale;
-    if (this.antialiased && radiusTwips <= this.contract.largestSpriteRadius &&
-        this.contract.showsAsDot(this.px(radiusTwips), width)) {
+    const kind = this.place(x, y, radius, fill, rim);
+    if (kind === placed.nowhere) return;
+    const p = this.placement;
+    if (kind === placed.dot) {
       // Where its sprite would lie, on the same whole pixels.
-      const outer = width / 2;
+      const outer = p.width / 2;
       const half = Math.ceil(2 * outer + 2) / 2;
-      const [x0, y0] = [Math.round(cx - half) + half, Math.round(cy - half) + half];
-      this.joinPath(cachedColour(rim), width, true);
+      const [x0, y0] = [Math.round(p.cx - half) + half, Math.round(p.cy - half) + half];
+      this.joinPath(cachedColour(rim), p.width, true);
       this.ctx.moveTo(x0 + outer, y0);
       this.ctx.arc(x0, y0, outer, 0, 2 * Math.PI);
       return;
     }
     this.strokePath();
-    if (radiusTwips > this.contract.largestSpriteRadius) {
+    if (kind === placed.large) {
       this.ctx.beginPath();
-      filledCircle(this.ctx, cx, cy, r, fill, rim, width);
+      filledCircle(this.ctx, p.cx, p.cy, p.r, fill, rim, p.width);
       return;
     }
-    const sprite = this.spriteFor(radiusTwips, fill, rim);
-    this.ctx.drawImage(sprite, Math.round(cx - sprite.width / 2), Math.round(cy - sprite.height / 2));
+    this.ctx.drawImage(p.sprite, p.left, p.top);
+  }
+
+  // The core's dot rule for a circle of `radius` twips at the line width in
+  // force; asked once for each radius and width, not for every circle.
+  showsAsDot(radius) {
+    const key = `${radius} ${this.lineWidth} ${this.scale}`;
+    let dot = this.dotRule.get(key);
+    if (dot === undefined) {
+      dot = this.contract.showsAsDot(this.px(radius), this.lineWidth * this.scale);
+      this.dotRule.set(key, dot);
+    }
+    return dot;
   }
 
   // The sprite of a circle of `radius` twips, made on its first use.
   spriteFor(radius, fill, rim) {
-    const last = this.lastSprite;
-    if (last.sprite && last.radius === radius && last.fill === fill && last.rim === rim &&
-        last.lineWidth === this.lineWidth) {
-      return last.sprite;
+    const lineWidth = this.lineWidth;
+    // The curves' dots take turns by colour: the last few sprites are
+    // looked at before the table.
+    for (const last of this.recentSprites) {
+      if (last.radius === radius && last.fill === fill && last.rim === rim && last.lineWidth === lineWidth) {
+        return last.sprite;
+      }
     }
-    const key = `${radius} ${fill} ${rim} ${this.lineWidth}`;
+    const key = `${radius} ${fill} ${rim} ${lineWidth}`;
     let sprite = this.sprites.get(key);
     if (!sprite) {
-      const [r, width] = [this.px(radius), this.lineWidth * this.scale];
+      const [r, width] = [this.px(radius), lineWidth * this.scale];
       const dot = this.contract.showsAsDot(r, width);
       sprite = makeSprite(r, fill, rim, width, { antialiased: this.antialiased, dot });
       this.sprites.set(key, sprite);
     }
-    Object.assign(last, { sprite, radius, fill, rim, lineWidth: this.lineWidth });
+    this.recentSprites.unshift({ sprite, radius, fill, rim, lineWidth });
+    this.recentSprites.length = Math.min(this.recentSprites.length, recentSpriteCount);
     return sprite;
   }
 
@@ -231,21 +223,65 @@ class SurfacePainter {
     ctx.restore();
   }
 
-  // Draws one encoded drawing: {numbers, texts}.
-  replay({ numbers: n, texts }) {
+  // Draws one encoded drawing: {numbers, texts}. In a whole frame (one
+  // that begins by clearing), the first long run of circles goes through
+  // the layer.
+  replay({ numbers, texts }) {
+    this.play(numbers, texts, numbers.length, true);
+  }
+
+  // Draws the numbers before `end`, through the layer when `layering`.
+  play(n, texts, end, layering) {
     const { opcodes: op, thinnestLine, thickestLine } = this.contract;
-    for (let i = 0; i < n.length;) {
+    let layered = false;
+    let plainUntil = 0;
+    for (let i = 0; i < end;) {
       if (n[i] !== op.line && n[i] !== op.circle) this.strokePath();
       switch (n[i]) {
-        case op.clear: this.clear(); i += 1; break;
+        case op.clear: this.clear(); layered = layering && i === 0; i += 1; break;
         case op.lineWidth: this.lineWidth = Math.min(Math.max(n[i + 1], thinnestLine), thickestLine); i += 2; break;
         case op.line: this.line(n[i + 1], n[i + 2], n[i + 3], n[i + 4], n[i + 5]); i += 6; break;
-        case op.circle: this.circle(n[i + 1], n[i + 2], n[i + 3], n[i + 4], n[i + 5]); i += 6; break;
+        case op.circle:
+          if (layered && i >= plainUntil) {
+            let last = i;
+            while (last < end && n[last] === op.circle) last += circleLength;
+            if (last - i >= shortestLayeredRun * circleLength && this.layeredRun(n, texts, i, last)) {
+              layered = false;
+              i = last;
+              break;
+            }
+            plainUntil = last;
+          }
+          this.circle(n[i + 1], n[i + 2], n[i + 3], n[i + 4], n[i + 5]);
+          i += circleLength;
+          break;
         case op.text: this.text(n[i + 1], n[i + 2], texts[n[i + 3]]); i += 4; break;
         default: throw new Error(`unknown drawing opcode ${n[i]}`);
       }
     }
     this.strokePath();
+  }
+
+  // The circles of numbers [start, end) through the layer, when each is a
+  // sprite or nowhere; false, and nothing drawn, when one is not.
+  layeredRun(n, texts, start, end) {
+    const layer = this.layer;
+    layer.start();
+    for (let i = start; i < end; i += circleLength) {
+      const kind = this.place(n[i + 1], n[i + 2], n[i + 3], n[i + 4], n[i + 5]);
+      if (kind === placed.sprite) layer.add(this.placement.sprite, this.placement.left, this.placement.top);
+      else if (kind !== placed.nowhere) return false;
+    }
+    this.strokePath();
+    const [ctx, lineWidth] = [this.ctx, this.lineWidth];
+    const drawBelow = (layerContext) => {
+      this.ctx = layerContext;
+      this.play(n, texts, start, false);
+      this.ctx = ctx;
+    };
+    layer.paintOnto(ctx, drawBelow, layer.keepsBelow(n, start, texts));
+    this.lineWidth = lineWidth;
+    return true;
   }
 }
 
