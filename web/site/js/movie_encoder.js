@@ -6,6 +6,7 @@
 // colours is quantised instead. Runs in a worker or, from the disk, on the
 // page in slices.
 
+/*! Bundled here: gifenc 1.0.3, The MIT License (MIT), Copyright (c) 2017 Matt DesLauriers. */
 import { GIFEncoder, applyPalette, quantize } from 'gifenc';
 
 const paletteLimit = 256;
