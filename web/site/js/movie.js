@@ -150,7 +150,7 @@ function makeMovie({ program, layout, contract, picture, frameFont, deliver, tel
       return;
     }
     const until = performance.now() + sliceMs;
-    let recorded = null;
+    let recorded;
     do {
       recorded = program.nextRecorded();
       if (!recorded) break;
