@@ -5,6 +5,7 @@
 // last pictures are the painter's own; 中止 and a failed write leave the
 // folder as it was, the latter saying why.
 #include "desktop/fonts.h"
+#include "desktop/gifencoder.h"
 #include "desktop/movieframes.h"
 #include "desktop/ondelwindow.h"
 #include "desktop/picturearea.h"
@@ -182,6 +183,28 @@ private slots:
         QVERIFY(difference(played->first, first) <= 8);
         QVERIFY(difference(played->last, last) <= 8);
         QVERIFY(shownMessage().isEmpty());
+    }
+
+    // More colours than a palette holds (a strobe's pale exposures over
+    // antialiased rims): quantised, near the original; a frame that
+    // changes nothing costs a few bytes and shows the same.
+    void aFrameOfManyColoursIsQuantisedAndAStillOneCostsNothing()
+    {
+        QImage colourful(64, 32, QImage::Format_RGB32);
+        for (int y = 0; y < colourful.height(); ++y)
+            for (int x = 0; x < colourful.width(); ++x)
+                colourful.setPixel(x, y, qRgb(x * 4, y * 8, 128));
+        GifEncoder encoder(colourful.size());
+        QVERIFY(encoder.add(colourful, 5));
+        QVERIFY(encoder.add(colourful, 7));
+        const auto bytes = encoder.finish();
+        QVERIFY(bytes);
+        const auto played = play(QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size())));
+        QVERIFY(played);
+        QCOMPARE(played->delays, (std::vector<int>{5, 7}));
+        // 2048 colours in 256: each stands for a box of its neighbours.
+        QVERIFY(difference(played->first, colourful) <= 32);
+        QCOMPARE(played->last, played->first);
     }
 
     void cancellingLeavesNothingBehind()
