@@ -97,6 +97,9 @@ void OndelWindow::command(WindowCommand command)
     case WindowCommand::SaveImage:
         savers_->saveImage();
         break;
+    case WindowCommand::SaveMovie:
+        savers_->saveMovie();
+        break;
     case WindowCommand::SaveData:
         savers_->saveReadings();
         break;

@@ -2,9 +2,11 @@
 #include "savers.h"
 
 #include "fonts.h"
+#include "moviemaker.h"
 #include "picturearea.h"
 #include "primitivepainter.h"
 #include "twips.h"
+#include "windowpicture.h"
 
 #include "shell/pulse/system_error.h"
 #include "shell/pulse/whole_file.h"
@@ -26,31 +28,6 @@ QByteArray bytesOf(const std::string &s) { return QByteArray(s.data(), static_ca
 QString text(const std::string &s) { return QString::fromStdString(s); }
 QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-QRect scaledRect(const Rect &r)
-{
-    return {wholePixelsOf(r.left) * savedImageScale, wholePixelsOf(r.top) * savedImageScale,
-            wholePixelsOf(r.width) * savedImageScale, wholePixelsOf(r.height) * savedImageScale};
-}
-
-// The axis letters ("y", "X") are labels on the window but part of the
-// drawing; the other labels name controls that the picture leaves out.
-bool isAxisLetter(const ControlSpec &control)
-{
-    return control.kind == ControlKind::Label && control.caption.size() == 1;
-}
-
-void drawAxisLetters(QPainter &painter, const WindowLayout &layout)
-{
-    painter.setPen(Qt::black);
-    for (const ControlSpec &control : layout.controls) {
-        if (!isAxisLetter(control))
-            continue;
-        painter.setFont(controlFont(control.font, savedImageScale));
-        painter.drawText(scaledRect(control.rect), Qt::AlignLeft | Qt::AlignVCenter,
-                         text(control.caption)); // as a label sets it
-    }
-}
-
 } // namespace
 
 Savers::Savers(QWidget &window, Demonstrator &program, const PictureArea *picture)
@@ -60,28 +37,9 @@ Savers::Savers(QWidget &window, Demonstrator &program, const PictureArea *pictur
 
 QImage Savers::windowImage() const
 {
-    const WindowLayout &layout = program_.layout();
-    const QSize size(wholePixelsOf(layout.clientWidth) * savedImageScale,
-                     wholePixelsOf(layout.clientHeight) * savedImageScale);
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(toQColor(colour::background));
-    QPainter painter(&image);
-    // Drawn afresh at twice the size, as the zoom draws, so nothing is stretched.
-    PrimitivePainter frame(controlFont(frameTextFont));
-    frame.setScale(savedImageScale);
-    frame.replay(painter, size, program_.frame().ops());
-    drawAxisLetters(painter, layout);
-    const auto control = std::find_if(layout.controls.begin(), layout.controls.end(),
-                                      [](const ControlSpec &c) { return c.kind == ControlKind::Picture; });
-    if (picture_ && program_.state().pictureVisible && control != layout.controls.end()) {
-        const QRect place = scaledRect(control->rect);
-        painter.drawImage(place, picture_->image());
-        // The picture's frame, its outermost pixels as on screen.
-        const QRect inside = place.adjusted(savedImageScale, savedImageScale, -savedImageScale, -savedImageScale);
-        for (const QRect &edge : QRegion(place).subtracted(inside))
-            painter.fillRect(edge, Qt::black);
-    }
-    return image;
+    const bool shown = picture_ && program_.state().pictureVisible;
+    return WindowPicture(program_.layout(), savedImageScale)
+        .draw(program_.frame().ops(), shown ? &picture_->image() : nullptr);
 }
 
 void Savers::savePulse()
@@ -115,18 +73,39 @@ QString fileFilter(WindowCommand command)
     return text(file.kind) + QStringLiteral(" (*") + text(file.extension) + QLatin1Char(')');
 }
 
+void Savers::saveMovie()
+{
+    const bool shown = picture_ && program_.state().pictureVisible;
+    auto *maker = new MovieMaker(window_, program_, shown ? &picture_->image() : nullptr);
+    connect(maker, &MovieMaker::failed, this,
+            [this] { tell(true, QStringLiteral("動画を作れませんでした。フォルダの中は保存の前のままです。")); });
+    ask(WindowCommand::SaveMovie, maker, [this, maker](const QString &path) {
+        maker->setParent(this);
+        connect(maker, &MovieMaker::finished, this,
+                [this, path](const QByteArray &gif) { write(path, gif, QString()); });
+        maker->start();
+    });
+}
+
 void Savers::save(WindowCommand command, QByteArray bytes, const QString &afterwards)
 {
-    const QString name = text(suggestedFileName(command, program_.description().identity.name));
     // What the window showed when the teacher asked, however long the dialog stays open.
+    ask(command, nullptr,
+        [this, bytes = std::move(bytes), afterwards](const QString &path) { write(path, bytes, afterwards); });
+}
+
+void Savers::ask(WindowCommand command, QObject *keep, std::function<void(const QString &)> chosen)
+{
+    const QString name = text(suggestedFileName(command, program_.description().identity.name));
     auto *dialog = new QFileDialog(&window_, text(commandSpec(command).caption), QString(), fileFilter(command));
     dialog->setObjectName(QStringLiteral("saveDialog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setDefaultSuffix(QFileInfo(name).suffix());
     dialog->selectFile(name);
-    connect(dialog, &QFileDialog::fileSelected, this,
-            [this, bytes = std::move(bytes), afterwards](const QString &path) { write(path, bytes, afterwards); });
+    if (keep)
+        keep->setParent(dialog);
+    connect(dialog, &QFileDialog::fileSelected, this, std::move(chosen));
     dialog->open(); // window-modal, does not block the event loop
 }
 

@@ -9,6 +9,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
+
 namespace ondel {
 
 class PictureArea;
@@ -27,6 +29,9 @@ public:
 
     void savePulse();
     void saveImage();
+    // 動画を保存: recorded from the moment it is asked for, made once the
+    // file is chosen.
+    void saveMovie();
     void saveReadings();
 
     // The window's drawing and the y-t picture when shown, controls left
@@ -36,6 +41,9 @@ public:
 private:
     // Asks for a file name (suggesting the command's) and writes `bytes` there.
     void save(WindowCommand command, QByteArray bytes, const QString &afterwards);
+    // Asks for a file name for what `command` saves; `chosen` gets it. The
+    // dialog owns `keep` until then and deletes it if nothing is chosen.
+    void ask(WindowCommand command, QObject *keep, std::function<void(const QString &)> chosen);
     void write(const QString &path, const QByteArray &bytes, const QString &afterwards);
     void tell(bool failed, const QString &text);
 

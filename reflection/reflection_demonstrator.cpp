@@ -52,12 +52,28 @@ ProgramDescription reflectionProgram(ProgramIdentity identity, const ReflectionR
 
 ReflectionDemonstrator::ReflectionDemonstrator(ProgramDescription description, const ReflectionRules &rules)
     : PulseDemonstrator(std::move(description)), rules_(rules),
-      wave_(rules.source == IncidentSource::SlideBar
-                ? IncidentSamples([this](std::int64_t k) { return sliderSamples_.at(k); })
-                : IncidentSamples([this](std::int64_t k) { return forwardPulse().at(k); }))
+      wave_(incidentSource())
 {
     onAction(Action::NextEndCondition,
              [this] { wave_.setEndCondition(nextEndCondition(wave_.endCondition(), rules_.endChoices)); });
+}
+
+ReflectionDemonstrator::ReflectionDemonstrator(const ReflectionDemonstrator &other)
+    : PulseDemonstrator(other), rules_(other.rules_), sliderSamples_(other.sliderSamples_), wave_(incidentSource())
+{
+    wave_.setEndCondition(other.wave_.endCondition());
+}
+
+std::unique_ptr<Demonstrator> ReflectionDemonstrator::copy() const
+{
+    return std::unique_ptr<Demonstrator>(new ReflectionDemonstrator(*this));
+}
+
+IncidentSamples ReflectionDemonstrator::incidentSource() const
+{
+    if (rules_.source == IncidentSource::SlideBar)
+        return [this](std::int64_t k) { return sliderSamples_.at(k); };
+    return [this](std::int64_t k) { return forwardPulse().at(k); };
 }
 
 void ReflectionDemonstrator::drawFrame(DrawList &window)

@@ -22,6 +22,7 @@ public:
     const ReflectionWave &wave() const { return wave_; }
     const SliderSamples &sliderSamples() const { return sliderSamples_; }
     SavedFile drawnPulseFile() const override;
+    std::unique_ptr<Demonstrator> copy() const override;
 
 protected:
     void drawFrame(DrawList &window) override;
@@ -31,6 +32,10 @@ protected:
     double tracedWindowY(std::int64_t time) const override;
 
 private:
+    // The wave reads the copy's own samples.
+    ReflectionDemonstrator(const ReflectionDemonstrator &other);
+    IncidentSamples incidentSource() const;
+
     ReflectionRules rules_;
     SliderSamples sliderSamples_;
     ReflectionWave wave_;

@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
-  qt6-base-dev qt6-translations-l10n libgl-dev libgtest-dev libbenchmark-dev
+  qt6-base-dev qt6-translations-l10n libgl-dev libgif-dev libgtest-dev libbenchmark-dev
   emscripten locales
   chromium firefox-esr webkit2gtk-driver
   fonts-ipafont-gothic fonttools python3-brotli

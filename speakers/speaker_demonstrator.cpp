@@ -71,6 +71,17 @@ RowParticle SpeakerDemonstrator::particleAt(std::int64_t time, int particle) con
     return speaker_frame::particleAt(wave_, speakers_, time, particle);
 }
 
+SpeakerDemonstrator::SpeakerDemonstrator(const SpeakerDemonstrator &other)
+    : PulseDemonstrator(other), speakers_(other.speakers_), wave_(forwardPulse(), speakers_),
+      tonePeriod_(other.tonePeriod_)
+{
+}
+
+std::unique_ptr<Demonstrator> SpeakerDemonstrator::copy() const
+{
+    return std::unique_ptr<Demonstrator>(new SpeakerDemonstrator(*this));
+}
+
 void SpeakerDemonstrator::afterLoad() { tonePeriod_ = tonePeriod(forwardPulse()); }
 
 // Over one period of the loaded tone, with each speaker's own position on

@@ -19,6 +19,7 @@ public:
 
     const SpeakerSettings &speakers() const { return speakers_; }
     const SpeakerWave &wave() const { return wave_; }
+    std::unique_ptr<Demonstrator> copy() const override;
 
 protected:
     void drawFrame(DrawList &window) override;
@@ -33,6 +34,9 @@ protected:
     StandingPattern standingPattern() const override;
 
 private:
+    // The wave reads the copy's own column and speakers.
+    SpeakerDemonstrator(const SpeakerDemonstrator &other);
+
     SpeakerSettings speakers_;
     SpeakerWave wave_;
     int tonePeriod_ = 0; // of the loaded signal; 0 before a tone is loaded

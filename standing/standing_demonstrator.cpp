@@ -94,6 +94,11 @@ double StandingDemonstrator::shown(double forward, double backward) const
     return standingWaveOn_ ? (forward + backward) / 2 : forward;
 }
 
+std::unique_ptr<Demonstrator> StandingDemonstrator::copy() const
+{
+    return std::unique_ptr<Demonstrator>(new StandingDemonstrator(*this));
+}
+
 void StandingDemonstrator::drawFrame(DrawList &window)
 {
     startFrame(window);

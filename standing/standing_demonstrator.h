@@ -19,6 +19,7 @@ public:
     StandingDemonstrator(ProgramDescription description, const StandingRules &rules);
 
     bool standingWaveOn() const { return standingWaveOn_; }
+    std::unique_ptr<Demonstrator> copy() const override;
 
 protected:
     void drawFrame(DrawList &window) override;
@@ -30,6 +31,8 @@ protected:
     StandingPattern standingPattern() const override;
 
 private:
+    StandingDemonstrator(const StandingDemonstrator &other) = default;
+
     void drawDirectionArrows(DrawList &window) const;
     void drawYxCurve(DrawList &window) const;
 

@@ -38,6 +38,16 @@ TravellingDemonstrator::TravellingDemonstrator(ProgramDescription description, c
 {
 }
 
+TravellingDemonstrator::TravellingDemonstrator(const TravellingDemonstrator &other)
+    : PulseDemonstrator(other), wave_(forwardPulse(), backwardPulse(), other.wave_.direction())
+{
+}
+
+std::unique_ptr<Demonstrator> TravellingDemonstrator::copy() const
+{
+    return std::unique_ptr<Demonstrator>(new TravellingDemonstrator(*this));
+}
+
 void TravellingDemonstrator::drawFrame(DrawList &window)
 {
     startFrame(window);

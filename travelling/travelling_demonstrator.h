@@ -15,6 +15,7 @@ public:
     TravellingDemonstrator(ProgramDescription description, const TravellingRules &rules);
 
     const TravellingWave &wave() const { return wave_; }
+    std::unique_ptr<Demonstrator> copy() const override;
 
 protected:
     void drawFrame(DrawList &window) override;
@@ -24,6 +25,9 @@ protected:
     double tracedWindowY(std::int64_t time) const override;
 
 private:
+    // The wave reads the copy's own columns.
+    TravellingDemonstrator(const TravellingDemonstrator &other);
+
     TravellingWave wave_;
 };
 

@@ -27,6 +27,8 @@ public:
         return direction_ == SecondPulseDirection::Backward ? BackwardWave(t, x) : SecondForwardWave(t, x);
     }
 
+    SecondPulseDirection direction() const { return direction_; }
+
     float ForwardWave(int t, int x) const { return forwardPulse_.at(std::int64_t{t} + geometry::entryLead - x); }
     float BackwardWave(int t, int x) const { return backwardPulse_.at(std::int64_t{t} + x); }
     float SecondForwardWave(int t, int x) const { return backwardPulse_.at(std::int64_t{t} + geometry::entryLead - x); }

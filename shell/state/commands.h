@@ -18,6 +18,7 @@ enum class WindowCommand {
     OpenFile,   // choose a pulse data file
     SavePulse,  // write the pulse drawn with the slide bar as a pulse data file
     SaveImage,  // write the window's drawing as a picture for worksheets
+    SaveMovie,  // write what the window shows from now on as an animation for slides
     SaveData,   // write the readings of the current tick as a table
     Help,       // the help for the program in front of the class
     About,      // the program, its release and its licence

@@ -49,6 +49,13 @@ Demonstrator::Demonstrator(ProgramDescription description)
     onAction(Action::ToggleAnnotations, [this] { lessons_.annotations = !lessons_.annotations; });
 }
 
+Demonstrator::Demonstrator(const Demonstrator &other)
+    : description_(other.description_), state_(other.state_), lessons_(other.lessons_), inputs_(other.inputs_),
+      dataFolders_(other.dataFolders_), frame_(other.frame_), picture_(other.picture_),
+      traceReadings_(other.traceReadings_)
+{
+}
+
 void Demonstrator::onAction(Action action, std::function<void()> handler)
 {
     actions_[action] = std::move(handler);

@@ -13,6 +13,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,8 +35,15 @@ struct ControlInputs {
 class Demonstrator {
 public:
     virtual ~Demonstrator() = default;
-    Demonstrator(const Demonstrator &) = delete;
     Demonstrator &operator=(const Demonstrator &) = delete;
+
+    // The window as it stands, to run ahead of it (動画を保存): the copy
+    // draws the same frames from here on, with the same trace and lesson
+    // tools, while this one goes on undisturbed. Its controls do nothing.
+    virtual std::unique_ptr<Demonstrator> copy() const = 0;
+    // Ticks of one period of the wave shown; 0 where it does not repeat
+    // (a pulse).
+    int periodTicks() const { return standingPattern().period; }
 
     const ProgramDescription &description() const { return description_; }
     const WindowLayout &layout() const { return description_.layout; }
@@ -101,6 +109,8 @@ public:
 protected:
     // The state a program starts with and the common actions.
     explicit Demonstrator(ProgramDescription description);
+    // Everything but the controls' bindings, which would reach the original.
+    Demonstrator(const Demonstrator &other);
 
     void onAction(Action action, std::function<void()> handler);
     void report(std::string message) { message_ = std::move(message); }

@@ -267,6 +267,26 @@ val OpenedProgram::takePicture()
     return out;
 }
 
+val OpenedProgram::nextRecorded()
+{
+    const auto frame = recording_ ? recording_->next() : std::nullopt;
+    if (!frame) {
+        recording_.reset();
+        return val::null();
+    }
+    EncodedDrawing window;
+    window.append(frame->window);
+    EncodedDrawing picture;
+    picture.append(frame->picture);
+    val out = val::object();
+    out.set("frame", toJs(window));
+    out.set("picture", toJs(picture));
+    out.set("delay", frame->delay);
+    out.set("ticksDone", recording_->ticksDone());
+    out.set("ticksAtMost", recording_->ticksAtMost());
+    return out;
+}
+
 val OpenedProgram::takeMessage()
 {
     if (auto message = program_->takeMessage())

@@ -3,6 +3,8 @@
 
 #include "encoded_drawing.h"
 
+#include "shell/window/recording.h"
+
 #include "shell/window/demonstrator.h"
 
 #include <emscripten/val.h>
@@ -49,6 +51,14 @@ public:
     // A message for the teacher, or null.
     emscripten::val takeMessage();
 
+    // 動画を保存: a recording of what the window shows from now on, which
+    // the window itself does not notice. Each nextRecorded() gives its next
+    // frame {frame, picture: Picture1's drawing since the frame before,
+    // delay: hundredths of a second, ticksDone, ticksAtMost}, null at the end.
+    void startRecording() { recording_ = std::make_unique<Recording>(*program_); }
+    emscripten::val nextRecorded();
+    void stopRecording() { recording_.reset(); }
+
     // Every key of the core's table that the page serves (the zoom keys stay
     // the browser's): [{name, typesText, applies, action, command}],
     // action the number of the Action it clicks or -1, command the name of
@@ -77,6 +87,7 @@ public:
 private:
     std::unique_ptr<Demonstrator> program_;
     EncodedDrawing picture_;
+    std::unique_ptr<Recording> recording_;
 };
 
 emscripten::val toJs(const EncodedDrawing &drawing);

@@ -18,9 +18,9 @@ const browser = await launchChromium();
 // The window's commands the bar shows each program: the files' before the
 // lesson tools, the window's after them.
 const fileCommands = {
-  loads: ['ファイルを開く', '画像を保存', 'データを保存'],
-  draws: ['パルスを保存', '画像を保存', 'データを保存'],
-  computes: ['画像を保存', 'データを保存'],
+  loads: ['ファイルを開く', '画像を保存', '動画を保存', 'データを保存'],
+  draws: ['パルスを保存', '画像を保存', '動画を保存', 'データを保存'],
+  computes: ['画像を保存', '動画を保存', 'データを保存'],
 };
 const barRows = {
   ondel8: 'loads', ondel8_dou: 'loads', ondel9: 'loads', ondel15: 'loads', ondel10: 'draws',

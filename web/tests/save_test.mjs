@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the teacher keeps for worksheets, as downloads: the pulse drawn in
 // ondel10 ("パルスを保存", Ctrl+S), which ondel9 then loads; a picture of
-// the window at twice its size ("画像を保存", Ctrl+E); the readings as a
-// table ("データを保存"). Nothing drawn, nothing saved, and the teacher is told.
+// the window at twice its size ("画像を保存", Ctrl+E); the animation of
+// what comes next ("動画を保存", Ctrl+G) as a looping GIF with the core's
+// frames; the readings as a table ("データを保存"). Nothing drawn, nothing
+// saved, and the teacher is told.
 //   node save_test.mjs SITE_FOLDER
 import { readFile } from 'node:fs/promises';
 import { collectPageErrors, launchChromium } from './chromium.mjs';
@@ -46,6 +48,32 @@ async function downloadOf(page, act, waitMs = 10000) {
 // Width and height from a PNG's header.
 const pngSize = (bytes) => [bytes.readUInt32BE(16), bytes.readUInt32BE(20)];
 
+// A GIF's frames and whether it loops, read block by block; null where the
+// blocks do not add up.
+function gifFrames(bytes) {
+  const tableSize = (flags) => (flags & 0x80 ? 3 << ((flags & 7) + 1) : 0);
+  const skipBlocks = (at) => {
+    while (at < bytes.length && bytes[at] !== 0) at += bytes[at] + 1;
+    return at + 1;
+  };
+  if (bytes.subarray(0, 6).toString() !== 'GIF89a') return null;
+  let at = 13 + tableSize(bytes[10]);
+  let frames = 0;
+  let loops = false;
+  while (at < bytes.length) {
+    const kind = bytes[at];
+    if (kind === 0x3b) return { frames, loops, width: bytes.readUInt16LE(6), height: bytes.readUInt16LE(8) };
+    if (kind === 0x21) {
+      loops ||= bytes[at + 1] === 0xff && bytes.subarray(at + 3, at + 14).toString() === 'NETSCAPE2.0';
+      at = skipBlocks(at + 2);
+    } else if (kind === 0x2c) {
+      frames += 1;
+      at = skipBlocks(at + 10 + tableSize(bytes[at + 9]) + 1);
+    } else return null;
+  }
+  return null;
+}
+
 try {
   const page = await browser.context.newPage();
   const errors = collectPageErrors(page);
@@ -62,6 +90,27 @@ try {
   const viaButton = await downloadOf(page, () => page.click('#save-image'));
   tally.check('"画像を保存" downloads the same kind of picture', viaButton?.name === 'ondel8.png' &&
     pngSize(viaButton.bytes).join('x') === '1584x1146');
+
+  // Stopped, so that the recording the page makes and the one counted here
+  // start at the same moment.
+  await page.click('#Command9'); // the pulse, from the start
+  await runOn(page, 30);
+  await page.keyboard.press('PageDown');
+  const movie = await downloadOf(page, () => page.keyboard.press('Control+g'), 120000);
+  const expected = await page.evaluate(() => {
+    const { program } = window.ondelPage;
+    program.startRecording();
+    let frames = 0;
+    while (program.nextRecorded()) frames += 1;
+    return frames;
+  });
+  const gif = movie && gifFrames(movie.bytes);
+  tally.check('Ctrl+G downloads ondel8.gif', movie?.name === 'ondel8.gif', movie?.name);
+  tally.check('a looping GIF of the window, the core\'s frames of the crossing, under 5 MB',
+    gif?.loops && gif.frames === expected && expected > 1 && gif.width === 792 && gif.height === 573 &&
+    movie.bytes.length < 5 * 1024 * 1024, JSON.stringify({ gif, expected, bytes: movie?.bytes.length }));
+  tally.check('no progress bar is left', (await page.$('.movie-progress')) === null);
+  await page.keyboard.press('PageUp');
 
   const data = await downloadOf(page, () => page.click('#save-data'));
   const lines = data?.bytes.toString('utf8').split('\n') ?? [];

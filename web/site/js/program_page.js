@@ -136,7 +136,12 @@ import { TickBudget } from './ticker.js';
     ...saving.wire({
       program,
       layout,
-      picture: built.picture && { canvas: built.picture, rect: pictureControl.rect },
+      picture: built.picture && {
+        canvas: built.picture,
+        rect: pictureControl.rect,
+        font: form.cssFont(pictureControl.font),
+      },
+      frameFont: form.cssFont(layout.frameTextFont),
       contract,
       tell,
       commands: table,

@@ -5,6 +5,7 @@
 // files' contents and names them.
 
 import * as drawing from './drawing.js';
+import { makeMovie } from './movie.js';
 
 function download(blob, name) {
   const link = document.createElement('a');
@@ -38,11 +39,12 @@ function windowImage(program, layout, picture, contract, imageScale) {
   return new Promise((resolve) => canvas.toBlob(resolve, 'image/png'));
 }
 
-// `picture`: {canvas, rect} of Picture1, or null; `contract`: the core's
+// `picture`: {canvas, rect, font} of Picture1, or null; `frameFont` the
+// CSS font of the frame's texts; `contract`: the core's
 // painterContract(); `tell(message)` shows a message; `commands` the core's table, whose file names the downloads
 // take; `imageScale` the picture's pixels to the window's one. Returns the
-// commands' deeds {SavePulse, SaveImage, SaveData}.
-function wire({ program, layout, picture, contract, tell, commands, imageScale }) {
+// commands' deeds {SavePulse, SaveImage, SaveMovie, SaveData}.
+function wire({ program, layout, picture, frameFont, contract, tell, commands, imageScale }) {
   const fileName = Object.fromEntries(commands.map((c) => [c.name, c.fileName]));
   const SavePulse = () => {
     const file = program.drawnPulseFile();
@@ -55,8 +57,18 @@ function wire({ program, layout, picture, contract, tell, commands, imageScale }
   };
   const SaveImage = async () =>
     download(await windowImage(program, layout, picture, contract, imageScale), fileName.SaveImage);
+  const SaveMovie = () =>
+    makeMovie({
+      program,
+      layout,
+      contract,
+      picture,
+      frameFont,
+      tell,
+      deliver: (gif) => download(gif, fileName.SaveMovie),
+    });
   const SaveData = () => download(csv(program.readingsFile().bytes), fileName.SaveData);
-  return { SavePulse, SaveImage, SaveData };
+  return { SavePulse, SaveImage, SaveMovie, SaveData };
 }
 
 export { wire };
