@@ -42,7 +42,7 @@ inline constexpr double markerStep = 100;
 // The ruler keeps this far inside the window's right edge.
 inline constexpr double rightMargin = 100;
 // The stopwatch: two lines of text, the first with its two buttons.
-inline constexpr double stopwatchWidth = 4800;
+inline constexpr double stopwatchWidth = 5000;
 inline constexpr double stopwatchLine = 420;
 inline constexpr double stopwatchPadding = 60;
 inline constexpr double stopwatchHeight = 2 * stopwatchLine + 2 * stopwatchPadding;
@@ -56,8 +56,8 @@ struct Box {
     Box from(Point corner) const { return {left + corner.x, top + corner.y, right + corner.x, bottom + corner.y}; }
 };
 // The buttons, relative to the stopwatch's corner.
-inline constexpr Box startStopButton{1900, stopwatchPadding, 2900, stopwatchPadding + stopwatchLine};
-inline constexpr Box resetButton{3050, stopwatchPadding, 4650, stopwatchPadding + stopwatchLine};
+inline constexpr Box startStopButton{2000, stopwatchPadding, 3000, stopwatchPadding + stopwatchLine};
+inline constexpr Box resetButton{3150, stopwatchPadding, 4850, stopwatchPadding + stopwatchLine};
 inline constexpr const char *startCaption = "開始";
 inline constexpr const char *stopCaption = "停止";
 inline constexpr const char *resetCaption = "リセット";
