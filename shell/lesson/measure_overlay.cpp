@@ -18,7 +18,7 @@ constexpr double digitWidth = 140;
 constexpr double textInset = 65;
 constexpr double textIndent = 150;
 constexpr double numberGap = handleRadius + 20; // the numbers below the ruler and its 0 mark's handle
-constexpr double readingGap = 50; // between the marker's handle and its reading
+constexpr double readingGap = 50;               // between the marker's handle and its reading
 constexpr double referenceHandleX = 500;
 constexpr double rimWidth = geometry::twipsPerPixel;
 

@@ -36,8 +36,8 @@ void play(Demonstrator &program, const std::string &script)
 std::string drag(Point from, Point to, bool free = false)
 {
     const auto whole = [](double v) { return std::to_string(static_cast<long>(v)); };
-    return "pointer down " + whole(from.x) + ' ' + whole(from.y) + "\npointer move " + whole(to.x) + ' ' +
-           whole(to.y) + (free ? " free" : "") + "\npointer up\n";
+    return "pointer down " + whole(from.x) + ' ' + whole(from.y) + "\npointer move " + whole(to.x) + ' ' + whole(to.y) +
+           (free ? " free" : "") + "\npointer up\n";
 }
 
 TEST(Measure, EachToolFollowsItsDragAndTheRulerSnapsToTheParticles)
