@@ -3,6 +3,9 @@
 
 #include "fonts.h"
 
+#include "shell/state/geometry.h"
+
+#include <QMouseEvent>
 #include <QPaintEvent>
 
 #include <algorithm>
@@ -39,6 +42,7 @@ void FrameCanvas::setFrame(const std::vector<Primitive> &ops)
 void FrameCanvas::setScale(double factor)
 {
     painter_.setScale(factor);
+    scale_ = factor;
     backgroundStale_ = true;
     update();
 }
@@ -70,6 +74,33 @@ void FrameCanvas::paintEvent(QPaintEvent *event)
 void FrameCanvas::resizeEvent(QResizeEvent *)
 {
     backgroundStale_ = true;
+}
+
+bool FrameCanvas::deliver(PointerPhase phase, const QMouseEvent &event)
+{
+    if (!pointerHandler_)
+        return false;
+    const QPointF at = event.position() * (geometry::twipsPerPixel / scale_);
+    const bool free = event.modifiers() & (Qt::ShiftModifier | Qt::AltModifier);
+    return pointerHandler_(phase, {at.x(), at.y()}, free);
+}
+
+void FrameCanvas::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || !deliver(PointerPhase::Down, *event))
+        event->ignore(); // the window's right-click menu, for one
+}
+
+void FrameCanvas::mouseMoveEvent(QMouseEvent *event)
+{
+    if (event->buttons() & Qt::LeftButton)
+        deliver(PointerPhase::Move, *event);
+}
+
+void FrameCanvas::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        deliver(PointerPhase::Up, *event);
 }
 
 } // namespace ondel

@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
+
 namespace ondel {
 
 // The window's own drawing surface, behind the controls: shows the frame of
@@ -24,11 +26,23 @@ public:
     // The window's zoom: the frame is drawn `factor` times its 100% size.
     void setScale(double factor);
 
+    // A mouse (or a finger, as Qt hands it on as a mouse) pressed, moved or
+    // let go on the drawing, in twips at 100%; `free` while Shift or Alt is
+    // held. The handler says whether it took the press.
+    enum class PointerPhase { Down, Move, Up };
+    using PointerHandler = std::function<bool(PointerPhase phase, Point at, bool free)>;
+    void setPointerHandler(PointerHandler handler) { pointerHandler_ = std::move(handler); }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    bool deliver(PointerPhase phase, const QMouseEvent &event);
+
     // Draws the first backgroundOps_ primitives of the frame into background_.
     void paintBackground();
 
@@ -41,6 +55,8 @@ private:
     bool backgroundStale_ = true;
     QImage background_;
     PrimitivePainter painter_;
+    double scale_ = 1;
+    PointerHandler pointerHandler_;
 };
 
 } // namespace ondel

@@ -32,6 +32,17 @@ OndelWindow::OndelWindow(std::unique_ptr<Demonstrator> program, QWidget *parent)
     const WindowLayout &layout = program_->layout();
     canvas_ = new FrameCanvas(this);
     canvas_->setObjectName(QStringLiteral("canvas"));
+    canvas_->setPointerHandler([this](FrameCanvas::PointerPhase phase, Point at, bool free) {
+        bool taken = true;
+        if (phase == FrameCanvas::PointerPhase::Down)
+            taken = program_->pointerDown(at);
+        else if (phase == FrameCanvas::PointerPhase::Move)
+            program_->pointerMove(at, free);
+        else
+            program_->pointerUp();
+        showFrame();
+        return taken;
+    });
     zoom_ = std::make_unique<WindowZoom>(*this, QSize(layout.clientWidth, layout.clientHeight), *canvas_);
     const FormBuilder::Built built =
         FormBuilder(
@@ -45,7 +56,10 @@ OndelWindow::OndelWindow(std::unique_ptr<Demonstrator> program, QWidget *parent)
     if (pulseFileBox_)
         connect(pulseFileBox_, &QLineEdit::textChanged, this, &OndelWindow::showOpenedPath);
     const WindowCommands::Now now{[this](WindowCommand c) { return canDo(c); },
-                                  [this](WindowCommand c) { return c == WindowCommand::FullScreen && isFullScreen(); }};
+                                  [this](WindowCommand c) {
+                                      return (c == WindowCommand::FullScreen && isFullScreen()) ||
+                                             (c == WindowCommand::Measure && program_->measure().shown);
+                                  }};
     commands_ = new WindowCommands(*this, layout, now, [this](WindowCommand c) { command(c); });
     auto *keys = new KeyDispatcher(*this, layout, [this](const KeyBinding &key) { obey(key); });
     keys->watchControls();
@@ -68,6 +82,7 @@ void OndelWindow::clickControl(const QString &name)
 void OndelWindow::perform(Action action)
 {
     program_->perform(action);
+    showFrame(); // the stopwatch's keys change the drawing at once
     syncFromProgram();
 }
 
@@ -120,6 +135,10 @@ void OndelWindow::command(WindowCommand command)
         break;
     case WindowCommand::ZoomReset:
         zoom_->reset();
+        break;
+    case WindowCommand::Measure:
+        program_->toggleMeasure();
+        showFrame();
         break;
     }
 }
@@ -192,9 +211,11 @@ void OndelWindow::showOpenedPath()
 void OndelWindow::tick()
 {
     program_->nextFrame();
-    canvas_->setFrame(program_->frame().ops());
+    showFrame();
     syncFromProgram();
 }
+
+void OndelWindow::showFrame() { canvas_->setFrame(program_->frame().ops()); }
 
 void OndelWindow::syncFromProgram()
 {

@@ -62,6 +62,8 @@ private:
     void toggleFullScreen();
     void buildMenu();
     void syncFromProgram();
+    // The frame as the program now has it, between two ticks.
+    void showFrame();
     void showOpenedPath();
 
     std::unique_ptr<Demonstrator> program_;

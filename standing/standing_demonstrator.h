@@ -29,6 +29,7 @@ protected:
     // The forward wave, whatever is shown: the trace starts from it.
     double tracedWindowY(std::int64_t time) const override;
     StandingPattern standingPattern() const override;
+    int ticksPerSpacing() const override { return wave_.ticksPerSpacing(); }
 
 private:
     StandingDemonstrator(const StandingDemonstrator &other) = default;

@@ -20,6 +20,11 @@ int StandingWave::periodTicks() const
     return static_cast<int>(std::lround(2 * std::numbers::pi * timeDivisor_ / angularFactor));
 }
 
+int StandingWave::ticksPerSpacing() const
+{
+    return static_cast<int>(std::lround(geometry::dataPositionsPerParticle * timeDivisor_ / spatialDivisor));
+}
+
 double StandingWave::sine(std::int64_t tau, double spatialTerm) const
 {
     return std::sin(angularFactor * (static_cast<double>(tau) / timeDivisor_ - spatialTerm));

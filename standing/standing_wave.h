@@ -37,6 +37,9 @@ public:
 
     // Ticks of one period, to the nearest whole tick.
     int periodTicks() const;
+    // Ticks the wave takes to travel one particle spacing, to the nearest
+    // whole tick.
+    int ticksPerSpacing() const;
 
 private:
     double sine(std::int64_t tau, double spatialTerm) const;

@@ -81,6 +81,12 @@ public:
     bool empty() const { return ops_.empty(); }
     std::size_t size() const { return ops_.size(); }
     void reset() { ops_.clear(); }
+    // Drops every primitive after the first `size`.
+    void truncate(std::size_t size)
+    {
+        if (size < ops_.size())
+            ops_.erase(ops_.begin() + static_cast<std::ptrdiff_t>(size), ops_.end());
+    }
     // Hands the primitives over and leaves this list empty.
     std::vector<Primitive> take() { return std::exchange(ops_, {}); }
 

@@ -27,6 +27,8 @@ enum class Action {
     // The lesson tools, from a key or a menu: no control is bound to them.
     ToggleStrobe,       // ストロボ: earlier exposures of the rows on/off
     ToggleAnnotations,  // 注釈: the textbook's words on the wave on/off
+    StartStopStopwatch, // 計測: the stopwatch starts or stops counting ticks
+    ResetStopwatch,     // 計測: the stopwatch back to 0, stopped
     // Controls that carry a value instead of a click.
     Speed,              // the timer interval in ms (a scroll bar)
     SlideBar,           // the hand-drawn pulse's height (a scroll bar)

@@ -51,6 +51,10 @@ const std::vector<CommandSpec> &windowCommands()
          true, 2},
         {C::ZoomOut, "ZoomOut", "縮小", "", "Ctrl+-", "ウィンドウ全体を1段縮小する。", N::Nothing, true, 3},
         {C::ZoomReset, "ZoomReset", "等倍 (100%)", "", "Ctrl+0", "等倍（100%）に戻す。", N::Nothing, true, 4},
+        {C::Measure, "Measure", "計測", "計測を終える", "M",
+         "定規・基準線・ストップウォッチを表示する／消す。定規は0の丸をドラッグすると粒子の位置に合わせて動き"
+         "（Shift か Alt を押しながら、タッチでは長押ししてから動かすと自由な位置に）、赤い印までの距離を粒子の"
+         "間隔で読む。橙の基準線とストップウォッチもドラッグで動かせる。", N::Nothing, false, 12, B::Window},
     };
     // clang-format on
     return commands;

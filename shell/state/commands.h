@@ -26,6 +26,7 @@ enum class WindowCommand {
     ZoomIn,     // the whole window one zoom step larger, as far as the screen holds it
     ZoomOut,    // one zoom step smaller
     ZoomReset,  // back to 100%
+    Measure,    // 計測: the ruler, the reference line and the stopwatch over the drawing
 };
 
 // Where a key is pressed or a command given: in the desktop window, or in

@@ -12,9 +12,10 @@ const std::vector<KeyBinding> &keyBindings()
     using A = Action;
     static const std::vector<KeyBinding> bindings = [] {
         std::vector<KeyBinding> all{
-            {"Page Down", A::StopOrStep}, {"Page Up", A::Resume}, {"R", A::Reverse},
-            {"Y", A::NextCurveMode},      {"T", A::ToggleTrace},  {"1", A::ToggleTransverse},
-            {"2", A::ToggleLongitudinal}, {"S", A::ToggleStrobe}, {"A", A::ToggleAnnotations},
+            {"Page Down", A::StopOrStep}, {"Page Up", A::Resume},   {"R", A::Reverse},
+            {"Y", A::NextCurveMode},      {"T", A::ToggleTrace},    {"1", A::ToggleTransverse},
+            {"2", A::ToggleLongitudinal}, {"S", A::ToggleStrobe},   {"A", A::ToggleAnnotations},
+            {"W", A::StartStopStopwatch}, {"0", A::ResetStopwatch},
         };
         for (const CommandSpec &command : windowCommands())
             all.push_back({command.key, command.command, command.desktopOnly});

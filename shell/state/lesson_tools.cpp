@@ -8,7 +8,8 @@ namespace ondel {
 bool isLessonTool(Action action)
 {
     return action == Action::ToggleStrobe || action == Action::ToggleAnnotations || action == Action::StrobeCount ||
-           action == Action::StrobeSpacing;
+           action == Action::StrobeSpacing || action == Action::StartStopStopwatch ||
+           action == Action::ResetStopwatch;
 }
 
 void chooseStrobeCount(LessonTools &tools, int count) { tools.strobeCount = std::clamp(count, 1, maxStrobeCount); }

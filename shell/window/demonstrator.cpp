@@ -2,11 +2,13 @@
 #include "shell/window/demonstrator.h"
 
 #include "shell/lesson/annotations.h"
+#include "shell/lesson/measure_overlay.h"
 #include "shell/state/geometry.h"
 #include "shell/state/handlers.h"
 #include "shell/lesson/readings_table.h"
 #include "shell/lesson/strobe.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace ondel {
@@ -32,7 +34,12 @@ Demonstrator::Demonstrator(ProgramDescription description)
     const Clock &clock = description_.clock;
     onAction(Action::ToggleTransverse, [&s] { toggleTransverse(s); });
     onAction(Action::ToggleLongitudinal, [&s] { toggleLongitudinal(s); });
-    onAction(Action::StopOrStep, [&s, &clock] { stopOrStep(s, clock); });
+    onAction(Action::StopOrStep, [this, &s, &clock] {
+        const bool stepping = s.runStep == 0;
+        stopOrStep(s, clock);
+        if (stepping)
+            measureTools().countTick(); // a single step is a tick of its own
+    });
     onAction(Action::Resume, [&s, &clock] { resume(s, clock); });
     onAction(Action::Reverse, [&s] { reverse(s); });
     onAction(Action::NextCurveMode, [&s, &clock] { nextCurveMode(s, clock); });
@@ -47,12 +54,20 @@ Demonstrator::Demonstrator(ProgramDescription description)
     onAction(Action::TraceRed, [&s] { traceParticle(s, geometry::redParticle); });
     onAction(Action::ToggleStrobe, [this] { lessons_.strobe = !lessons_.strobe; });
     onAction(Action::ToggleAnnotations, [this] { lessons_.annotations = !lessons_.annotations; });
+    onAction(Action::StartStopStopwatch, [this] {
+        measureTools().startOrStop();
+        redrawMeasure();
+    });
+    onAction(Action::ResetStopwatch, [this] {
+        measureTools().reset();
+        redrawMeasure();
+    });
 }
 
 Demonstrator::Demonstrator(const Demonstrator &other)
     : description_(other.description_), state_(other.state_), lessons_(other.lessons_), inputs_(other.inputs_),
       dataFolders_(other.dataFolders_), frame_(other.frame_), picture_(other.picture_),
-      traceReadings_(other.traceReadings_)
+      traceReadings_(other.traceReadings_), measure_(other.measure_), measureStart_(other.measureStart_)
 {
 }
 
@@ -121,6 +136,8 @@ std::vector<ParticleReading> Demonstrator::particleReadings() const
 void Demonstrator::nextFrame()
 {
     frame_.reset();
+    if (state_.runStep != 0)
+        measureTools().countTick();
     const int column = state_.ytColumn;
     drawFrame(frame_);
     // A trace point moves the trace on a column; it is the traced particle's
@@ -137,6 +154,69 @@ void Demonstrator::nextFrame()
                                   standingPattern(), earliestTime());
         annotator.draw(state_, frame_);
     }
+    measureStart_ = frame_.size();
+    redrawMeasure();
+}
+
+namespace {
+
+// The lowest edge of the buttons, bars and frames along the window's top.
+double controlsBottom(const WindowLayout &layout)
+{
+    int bottom = 0;
+    for (const ControlSpec &c : layout.controls)
+        if (c.frame.empty() && c.kind != ControlKind::Label && c.kind != ControlKind::Picture)
+            bottom = std::max(bottom, c.rect.top + c.rect.height);
+    return bottom;
+}
+
+} // namespace
+
+Measure &Demonstrator::measureTools()
+{
+    if (!measure_)
+        measure_.emplace(Measure::Window{static_cast<double>(layout().clientWidth),
+                                         static_cast<double>(layout().clientHeight), rowAxes().transverseY,
+                                         controlsBottom(layout())});
+    return *measure_;
+}
+
+const MeasureState &Demonstrator::measure() const
+{
+    static const MeasureState unused;
+    return measure_ ? measure_->state() : unused;
+}
+
+void Demonstrator::toggleMeasure()
+{
+    measureTools().toggleShown();
+    pointer_.up();
+    redrawMeasure();
+}
+
+bool Demonstrator::pointerDown(Point at)
+{
+    const bool taken = pointer_.down(measureTools(), at);
+    if (taken)
+        redrawMeasure(); // a stopwatch's button
+    return taken;
+}
+
+bool Demonstrator::pointerMove(Point at, bool free)
+{
+    const bool moved = pointer_.move(measureTools(), at, free);
+    if (moved)
+        redrawMeasure();
+    return moved;
+}
+
+int Demonstrator::ticksPerSpacing() const { return geometry::dataPositionsPerParticle; }
+
+void Demonstrator::redrawMeasure()
+{
+    frame_.truncate(measureStart_);
+    if (measure_)
+        measure::drawMeasure(*measure_, measure::tickMeaning(ticksPerSpacing()), frame_);
 }
 
 std::int64_t Demonstrator::earliestTime() const

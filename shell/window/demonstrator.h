@@ -7,6 +7,8 @@
 #include "shell/state/lesson_tools.h"
 #include "shell/drawing/particle_rows.h"
 #include "shell/lesson/annotations.h"
+#include "shell/lesson/measure.h"
+#include "shell/lesson/measure_pointer.h"
 #include "shell/lesson/readings.h"
 #include "shell/pulse/saved_file.h"
 
@@ -54,6 +56,16 @@ public:
     const ControlInputs &inputs() const { return inputs_; }
     // The strobe and the annotations: off when the program starts.
     const LessonTools &lessonTools() const { return lessons_; }
+    // 計測: the ruler, the reference line and the stopwatch; hidden, the
+    // stopwatch stopped at 0, when the program starts.
+    const MeasureState &measure() const;
+    void toggleMeasure();
+    // A mouse or a finger on the drawing, in window twips at 100%
+    // (measure_pointer.h). The tools move at once in the last frame, so a
+    // drag follows the pointer between two ticks of a slow clock.
+    bool pointerDown(Point at);
+    bool pointerMove(Point at, bool free);
+    void pointerUp() { pointer_.up(); }
     // Where "実行/再実行" looks for a file that is not in the working folder.
     void setDataFolders(std::vector<std::string> folders) { dataFolders_ = std::move(folders); }
     const std::vector<std::string> &dataFolders() const { return dataFolders_; }
@@ -109,7 +121,8 @@ public:
 protected:
     // The state a program starts with and the common actions.
     explicit Demonstrator(ProgramDescription description);
-    // Everything but the controls' bindings, which would reach the original.
+    // Everything but the controls' bindings, which would reach the original,
+    // and a drag under way, which belongs to the window's pointer.
     Demonstrator(const Demonstrator &other);
 
     void onAction(Action action, std::function<void()> handler);
@@ -136,12 +149,19 @@ protected:
     virtual double tracedWindowY(std::int64_t time) const = 0;
     // Where the annotations look for 腹 and 節; none by default.
     virtual StandingPattern standingPattern() const { return {}; }
+    // The ticks the wave takes to travel one particle spacing: a pulse moves
+    // one data position a tick.
+    virtual int ticksPerSpacing() const;
 
 private:
     // Before time 0 a clock that starts there has nothing to show.
     std::int64_t earliestTime() const;
     // After its limit such a clock starts again at 0.
     std::int64_t latestTime() const;
+    // Made when first asked for, as it stands by the family's rows.
+    Measure &measureTools();
+    // Draws 計測 anew over the last frame.
+    void redrawMeasure();
 
     ProgramDescription description_;
     WindowState state_;
@@ -153,6 +173,9 @@ private:
     std::deque<TraceReading> traceReadings_;
     std::optional<std::string> message_;
     std::map<Action, std::function<void()>> actions_;
+    std::optional<Measure> measure_;
+    MeasurePointer pointer_;
+    std::size_t measureStart_ = 0; // where 計測 starts in the last frame
 };
 
 } // namespace ondel

@@ -6,86 +6,11 @@
 #include "shell/window/control_view.h"
 
 #include <algorithm>
-#include <charconv>
+#include <cmath>
 
 namespace ondel {
 
 namespace {
-
-std::string_view nextWord(std::string_view &line)
-{
-    const std::size_t start = line.find_first_not_of(' ');
-    if (start == std::string_view::npos) {
-        line = {};
-        return {};
-    }
-    line.remove_prefix(start);
-    const std::size_t end = line.find(' ');
-    const std::string_view word = line.substr(0, end);
-    line.remove_prefix(end == std::string_view::npos ? line.size() : end + 1);
-    return word;
-}
-
-bool wholeNumber(std::string_view text, int &value)
-{
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc{} && end == text.data() + text.size();
-}
-
-// One line's events, or an error text.
-std::variant<SessionScript, std::string> parseLine(std::string_view line)
-{
-    const std::string_view command = nextWord(line);
-    if (command.empty() || command.front() == '#')
-        return SessionScript{};
-    if (command == "click") {
-        const std::string_view control = nextWord(line);
-        if (control.empty() || !line.empty())
-            return std::string("click takes one control");
-        return SessionScript{{SessionEvent::Kind::Click, std::string(control), {}, 0}};
-    }
-    if (command == "set") {
-        const std::string_view control = nextWord(line);
-        if (control.empty())
-            return std::string("set takes a control and a value");
-        return SessionScript{{SessionEvent::Kind::Set, std::string(control), std::string(line), 0}};
-    }
-    if (command == "tick") {
-        int count = 0;
-        if (!wholeNumber(nextWord(line), count) || count < 1 || !line.empty())
-            return std::string("tick takes a count of at least 1");
-        return SessionScript{{SessionEvent::Kind::Tick, {}, {}, count}};
-    }
-    if (command == "sweep") {
-        const std::string control(nextWord(line));
-        int from = 0;
-        int to = 0;
-        if (control.empty() || !wholeNumber(nextWord(line), from) || !wholeNumber(nextWord(line), to) ||
-            !line.empty() || from > to)
-            return std::string("sweep takes a control, a first and a last value");
-        SessionScript events;
-        for (int value = from; value <= to; ++value)
-            events.push_back({SessionEvent::Kind::Set, control, std::to_string(value), 0});
-        return events;
-    }
-    if (command == "key") {
-        const std::size_t start = line.find_first_not_of(' ');
-        if (start == std::string_view::npos)
-            return std::string("key takes a key's name");
-        return SessionScript{{SessionEvent::Kind::Key, std::string(line.substr(start)), {}, 0}};
-    }
-    if (command == "strobe") {
-        const std::string_view count = nextWord(line);
-        const std::string_view spacing = nextWord(line);
-        int n = 0;
-        int s = 0;
-        if (!wholeNumber(count, n) || !wholeNumber(spacing, s) || !line.empty())
-            return std::string("strobe takes a count and a spacing");
-        return SessionScript{{SessionEvent::Kind::StrobeCount, {}, std::string(count), 0},
-                             {SessionEvent::Kind::StrobeSpacing, {}, std::string(spacing), 0}};
-    }
-    return "unknown command " + std::string(command);
-}
 
 std::string withoutBlanks(std::string_view name)
 {
@@ -135,9 +60,20 @@ bool pressKey(Demonstrator &program, std::string_view name)
         return stepSpeedBar(program, -1); // faster is a shorter interval
     case WindowCommand::Slower:
         return stepSpeedBar(program, 1);
+    case WindowCommand::Measure:
+        program.toggleMeasure();
+        return true;
     default:
         return false;
     }
+}
+
+std::string pointerLine(const SessionEvent &event)
+{
+    std::string line = "pointer " + event.control;
+    if (event.kind != SessionEvent::Kind::PointerUp)
+        line += ' ' + std::to_string(std::lround(event.at.x)) + ' ' + std::to_string(std::lround(event.at.y));
+    return line + (event.free ? " free\n" : "\n");
 }
 
 void emitDrawing(std::string &text, char surface, const std::vector<Primitive> &ops)
@@ -147,26 +83,6 @@ void emitDrawing(std::string &text, char surface, const std::vector<Primitive> &
 }
 
 } // namespace
-
-std::variant<SessionScript, std::string> parseSession(std::string_view text)
-{
-    SessionScript script;
-    int lineNumber = 0;
-    while (!text.empty()) {
-        ++lineNumber;
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
-        auto events = parseLine(line);
-        if (const auto *error = std::get_if<std::string>(&events))
-            return "line " + std::to_string(lineNumber) + ": " + *error;
-        for (SessionEvent &event : std::get<SessionScript>(events))
-            script.push_back(std::move(event));
-    }
-    return script;
-}
 
 bool clickControl(Demonstrator &program, std::string_view control)
 {
@@ -185,10 +101,19 @@ bool deliver(Demonstrator &program, const SessionEvent &event)
         return pressKey(program, event.control);
     case SessionEvent::Kind::StrobeCount:
     case SessionEvent::Kind::StrobeSpacing:
-        if (!wholeNumber(event.value, value))
+        if (!readWholeNumber(event.value, value))
             return false;
         program.setValue(event.kind == SessionEvent::Kind::StrobeCount ? Action::StrobeCount : Action::StrobeSpacing,
                          value);
+        return true;
+    case SessionEvent::Kind::PointerDown:
+        program.pointerDown(event.at);
+        return true;
+    case SessionEvent::Kind::PointerMove:
+        program.pointerMove(event.at, event.free);
+        return true;
+    case SessionEvent::Kind::PointerUp:
+        program.pointerUp();
         return true;
     case SessionEvent::Kind::Click:
     case SessionEvent::Kind::Set:
@@ -207,7 +132,7 @@ bool deliver(Demonstrator &program, const SessionEvent &event)
         return true;
     case ControlKind::HScrollBar:
     case ControlKind::VScrollBar:
-        if (!wholeNumber(event.value, value))
+        if (!readWholeNumber(event.value, value))
             return false;
         program.setValue(control->action, value);
         return true;
@@ -242,6 +167,11 @@ bool replaySession(Demonstrator &program, const SessionScript &script,
                 break;
             case SessionEvent::Kind::StrobeSpacing:
                 text += "strobe spacing " + event.value + '\n';
+                break;
+            case SessionEvent::Kind::PointerDown:
+            case SessionEvent::Kind::PointerMove:
+            case SessionEvent::Kind::PointerUp:
+                text += pointerLine(event);
                 break;
             }
             if (!deliver(program, event))

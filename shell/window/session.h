@@ -22,20 +22,29 @@
 //   key PageDown          a key of the core's table, spelt as there or without
 //                         its blanks: its action, or + and - on the speed bar
 //   strobe 6 20           the strobe's menus: 6 exposures, 20 ticks apart
+//   pointer down 1200 3900
+//   pointer move 3300 3900 free
+//   pointer up            a mouse or a finger on the drawing (計測), window
+//                         twips; "free" as with Shift held or a long press
 namespace ondel {
 
 struct SessionEvent {
-    enum class Kind { Click, Set, Tick, Key, StrobeCount, StrobeSpacing };
+    enum class Kind { Click, Set, Tick, Key, StrobeCount, StrobeSpacing, PointerDown, PointerMove, PointerUp };
     Kind kind = Kind::Tick;
     std::string control; // Key: the key's name
     std::string value; // Set: the text, or the scroll bar's value as text; the strobe's choice
     int ticks = 0;     // Tick
+    Point at;          // PointerDown, PointerMove
+    bool free = false; // PointerMove
 };
 
 using SessionScript = std::vector<SessionEvent>;
 
 // The events, or what is wrong with the script (line number and reason).
 std::variant<SessionScript, std::string> parseSession(std::string_view text);
+
+// A whole decimal number that fills `text`.
+bool readWholeNumber(std::string_view text, int &value);
 
 // A click on the named control, through the action its layout binds it to.
 // Whether the program answered: false for a control that reacts to nothing

@@ -140,6 +140,7 @@ TEST(FrameRecorder, TheLessonToolsDrawTheirSessionsAsRecorded)
         {"ondel5", "lessons/ondel5", "73e2675f8a1fa8cf"},
         {"ondel8", "lessons/ondel8", "0956dbc16d3b5a98"},
         {"ondel15", "lessons/ondel15", "26e54692e2406493"},
+        {"ondel8", "lessons/ondel8_measure", "83ec925394b3dea7"},
     };
     const SessionFolder folder;
     for (const Row &row : rows) {

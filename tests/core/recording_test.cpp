@@ -133,6 +133,8 @@ TEST(Recording, TheWindowIsNotDisturbedAndItsCopyStandsAlone)
             program->perform(Action::LoadPulse);
             program->perform(Action::ToggleTrace);
             program->perform(Action::ToggleStrobe);
+            program->toggleMeasure(); // the ruler and a running stopwatch go along
+            program->perform(Action::StartStopStopwatch);
             program->setValue(Action::SlideBar, 40);
             for (int k = 0; k < 30; ++k)
                 program->nextFrame();

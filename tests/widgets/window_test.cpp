@@ -276,6 +276,23 @@ private slots:
         QCOMPARE(shown.pixelColor(2200 / 15, 3000 / 15 - 10), QColor(Qt::black));
     }
 
+    void measureFollowsAMouseDragOnTheCanvas()
+    {
+        // M shows 計測; a drag from the ruler's 0 mark (1200, 3900 twips)
+        // lets it go onto the nearest particle's place.
+        QTest::keyClick(window.get(), Qt::Key_M);
+        window->tick();
+        QWidget *canvas = control("canvas");
+        const QPoint from(1200 / 15, 3900 / 15);
+        const QPoint to(3410 / 15, 3900 / 15);
+        QTest::mousePress(canvas, Qt::LeftButton, {}, from);
+        QMouseEvent move(QEvent::MouseMove, QPointF(to), canvas->mapToGlobal(QPointF(to)), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(canvas, &move);
+        QTest::mouseRelease(canvas, Qt::LeftButton, {}, to);
+        QCOMPARE(window->program().measure().rulerStart, (Point{3200, 3900}));
+    }
+
     void speedBarSetsTheTimerInterval()
     {
         auto *bar = qobject_cast<QScrollBar *>(control("HScroll1"));

@@ -164,6 +164,11 @@ EMSCRIPTEN_BINDINGS(ondel_core)
         .function("firstHint", &OpenedProgram::firstHint)
         .function("windowState", &OpenedProgram::windowState)
         .function("lessonTools", &OpenedProgram::lessonTools)
+        .function("toggleMeasure", &OpenedProgram::toggleMeasure)
+        .function("measureShown", &OpenedProgram::measureShown)
+        .function("pointerDown", &OpenedProgram::pointerDown)
+        .function("pointerMove", &OpenedProgram::pointerMove)
+        .function("pointerUp", &OpenedProgram::pointerUp)
         .function("timerInterval", &OpenedProgram::timerInterval)
         .function("pictureVisible", &OpenedProgram::pictureVisible);
 }

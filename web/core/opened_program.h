@@ -80,6 +80,14 @@ public:
     // counts: [{value, caption}], spacings: [{value, caption}]}.
     emscripten::val lessonTools() const;
 
+    // 計測: shown or hidden, and a mouse or a finger on the drawing, in window
+    // twips at 100%; whether the tools took a press, or moved.
+    void toggleMeasure() { program_->toggleMeasure(); }
+    bool measureShown() const { return program_->measure().shown; }
+    bool pointerDown(double x, double y) { return program_->pointerDown({x, y}); }
+    bool pointerMove(double x, double y, bool free) { return program_->pointerMove({x, y}, free); }
+    void pointerUp() { program_->pointerUp(); }
+
     int timerInterval() const { return program_->state().timerInterval; }
     bool pictureVisible() const { return program_->state().pictureVisible; }
     double timeIndex() const { return static_cast<double>(program_->state().timeIndex); }

@@ -2,7 +2,8 @@
 // The lesson tools in the browser: the bar offers "ストロボ" and "注釈" and
 // the desktop menu's choices of the strobe's count and spacing; each entry
 // reaches the core and the next frame shows it; the keys S and A do the
-// same and the bar follows them.
+// same and the bar follows them. 計測's button and key show the ruler and
+// the stopwatch, and a drag on the drawing moves them.
 //   node lesson_tools_test.mjs SITE_FOLDER
 import { collectPageErrors, launchChromium } from './chromium.mjs';
 import { serveFolder } from './static_server.mjs';
@@ -92,6 +93,35 @@ try {
   const words = now.texts.join('');
   tally.check('the standing wave shows three 節 and four 腹',
     words.split('節').length - 1 === 3 && words.split('腹').length - 1 === 4, words);
+
+  // 計測: its button shows the core's tools and keeps a finger on the drawing
+  // from scrolling the page; a drag of the ruler's marker on the canvas
+  // reaches the core, which reads it to a tenth of a spacing; M hides it.
+  const measureLook = () => page.evaluate(() => ({
+    caption: document.getElementById('measure-button').textContent,
+    touch: document.querySelector('canvas.frame').style.touchAction,
+  }));
+  await page.click('#measure-button');
+  await settle(page);
+  now = await look(page);
+  let measuring = await measureLook();
+  tally.check('計測 draws the stopwatch and what a tick means, and its button says how to end it',
+    now.texts.includes('0コマ') && now.texts.includes('1コマ: 波が粒子の間隔の1/3進む') &&
+    measuring.caption === '計測を終える' && measuring.touch === 'none', `${now.texts.join(' ')} ${JSON.stringify(measuring)}`);
+  const box = await page.locator('canvas.frame').boundingBox();
+  const at = (x, y) => [box.x + (x * box.width) / 15240, box.y + (y * box.height) / 6360]; // ondel3a's window in twips
+  await page.mouse.move(...at(3200, 2450)); // the marker's handle, two spacings along the ruler
+  await page.mouse.down();
+  await page.mouse.move(...at(4730, 2450), { steps: 4 });
+  await page.mouse.up();
+  now = await look(page);
+  tally.check('a drag of the marker reads 3.5 spacings at once', now.texts.includes('3.5'), now.texts.join(' '));
+  await page.keyboard.press('m');
+  await settle(page);
+  now = await look(page);
+  measuring = await measureLook();
+  tally.check('M hides 計測 and gives the page its scrolling back', !now.texts.includes('0コマ') &&
+    measuring.caption === '計測' && measuring.touch === '', `${now.texts.join(' ')} ${JSON.stringify(measuring)}`);
 
   for (const error of errors) tally.check('the page reports no error', false, error);
 } finally {

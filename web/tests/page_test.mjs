@@ -26,7 +26,7 @@ const barRows = {
   ondel8: 'loads', ondel8_dou: 'loads', ondel9: 'loads', ondel15: 'loads', ondel10: 'draws',
   ondel3: 'computes', ondel3a: 'computes', ondel5: 'computes', ondel5a: 'computes',
 };
-const windowCommands = ['ヘルプ', 'このプログラムについて', '全画面表示'];
+const windowCommands = ['ヘルプ', 'このプログラムについて', '全画面表示', '計測'];
 
 const barCommands = (page) => page.$$eval('#bar .bar-group > *', (elements) =>
   elements.filter((e) => !e.hidden).map((e) => e.textContent));

@@ -9,6 +9,7 @@ import * as drawing from './drawing.js';
 import * as fit from './fit.js';
 import * as form from './form.js';
 import * as keys from './keys.js';
+import * as measure from './measure.js';
 import './offline.js';
 import * as pulseFiles from './pulse_files.js';
 import * as saving from './saving.js';
@@ -50,6 +51,7 @@ import { TickBudget } from './ticker.js';
     perform(action) {
       program.perform(action);
       afterInput();
+      framePainter.replay(program.frame()); // the stopwatch's keys show at once
     },
     setValue(action, value) {
       program.setValue(action, value);
@@ -131,6 +133,13 @@ import { TickBudget } from './ticker.js';
   const stepSpeed = (pages) => scrollBar.moveScrollBar(document.getElementById(speedControl.name),
     pages * scrollBar.pageStep, (value) => input.setValue(core.speedAction, value));
   const windowCommands = bar.windowDeeds(program, table);
+  const measuring = measure.wire({
+    program,
+    canvas: built.canvas,
+    size: { width: layout.clientWidth, height: layout.clientHeight },
+    repaint: () => framePainter.replay(program.frame()),
+  });
+  let barElements = {};
   const deeds = {
     ...windowCommands.deeds,
     ...saving.wire({
@@ -150,8 +159,10 @@ import { TickBudget } from './ticker.js';
     OpenFile: () => document.getElementById('file-input')?.click(),
     Faster: () => stepSpeed(-1), // a shorter interval
     Slower: () => stepSpeed(1),
+    Measure: () => measuring.toggle(barElements.Measure, table.find((c) => c.name === 'Measure')),
   };
-  windowCommands.follow(bar.commandBar(table, deeds));
+  barElements = bar.commandBar(table, deeds);
+  windowCommands.follow(barElements);
   syncTools = bar.lessonTools(program, core, input);
 
   // A chosen file loads as "実行/再実行" loads a typed name, and its name box
