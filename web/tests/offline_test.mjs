@@ -29,7 +29,8 @@ async function loadsItsPulses(page) {
 function loadedEach(page, ends) {
   return page.evaluate((ends) => {
     const paths = [...performance.getEntriesByType('resource').map((entry) => entry.name),
-      ...[...document.scripts].map((script) => script.src)].map((url) => new URL(url).pathname);
+      ...[...document.scripts].filter((script) => script.src).map((script) => script.src)]
+      .map((url) => new URL(url).pathname);
     return ends.map((end) => paths.some((path) => path.endsWith(end)));
   }, ends);
 }
