@@ -8,6 +8,7 @@
 #include <emscripten/val.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 // One program opened in the page: its window as data, the teacher's input
@@ -44,6 +45,10 @@ public:
     void tick(int count);
     // The window frame of the last tick: {numbers: Float64Array, texts: [...]}.
     emscripten::val frame() const;
+    // The same when it differs from what this gave last, else null: a page
+    // that paints every frame it is given paints none twice, and a lesson
+    // standing still costs the machine next to nothing.
+    emscripten::val changedFrame();
     // Picture1's drawing since the last call, in the order it was drawn.
     emscripten::val takePicture();
     // A message for the teacher, or null.
@@ -77,6 +82,7 @@ public:
 private:
     std::unique_ptr<Demonstrator> program_;
     EncodedDrawing picture_;
+    std::optional<EncodedDrawing> lastChanged_;
 };
 
 emscripten::val toJs(const EncodedDrawing &drawing);
