@@ -229,8 +229,10 @@ import { nextTask } from './tasks.js';
     },
   });
   requestAnimationFrame(animate);
-  shippedFiles = loadShippedFiles(core).then(() => {
+  // Whatever came of them, 実行/再実行 waits no longer.
+  const filesCame = () => {
     shippedFiles = null;
     keepSiteOffline();
-  });
+  };
+  shippedFiles = loadShippedFiles(core).then(filesCame, filesCame);
 })();
