@@ -129,6 +129,9 @@ EMSCRIPTEN_BINDINGS(ondel_core)
     constant("maxPulseFileBytes", static_cast<double>(maxPulseFileBytes));
     // The action of the text box that shows the pulse file's name.
     constant("pulseFileNameAction", static_cast<int>(Action::PulseFileName));
+    // The action that reads the named pulse file: served, it waits for the
+    // shipped files while they are still coming.
+    constant("loadPulseAction", static_cast<int>(Action::LoadPulse));
     // The action of the speed bar, which + and - move a page.
     constant("speedAction", static_cast<int>(Action::Speed));
     // The lesson tools' actions, which the bar's buttons and choices reach.
@@ -152,6 +155,7 @@ EMSCRIPTEN_BINDINGS(ondel_core)
         .function("timeIndex", &OpenedProgram::timeIndex)
         .function("tick", &OpenedProgram::tick)
         .function("frame", &OpenedProgram::frame)
+        .function("changedFrame", &OpenedProgram::changedFrame)
         .function("takePicture", &OpenedProgram::takePicture)
         .function("takeMessage", &OpenedProgram::takeMessage)
         .function("startRecording", &OpenedProgram::startRecording)

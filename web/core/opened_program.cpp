@@ -259,6 +259,18 @@ val OpenedProgram::frame() const
     return toJs(drawing);
 }
 
+val OpenedProgram::changedFrame()
+{
+    EncodedDrawing drawing;
+    drawing.append(program_->frame().ops());
+    // Exact comparison: a NaN never equals itself, so such a frame is given
+    // again, never lost.
+    if (lastChanged_ && drawing.numbers == lastChanged_->numbers && drawing.texts == lastChanged_->texts)
+        return val::null();
+    lastChanged_ = std::move(drawing);
+    return toJs(*lastChanged_);
+}
+
 val OpenedProgram::takePicture()
 {
     picture_.append(program_->takePictureOps());

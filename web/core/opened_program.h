@@ -10,6 +10,7 @@
 #include <emscripten/val.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 // One program opened in the page: its window as data, the teacher's input
@@ -46,6 +47,10 @@ public:
     void tick(int count);
     // The window frame of the last tick: {numbers: Float64Array, texts: [...]}.
     emscripten::val frame() const;
+    // The same when it differs from what this gave last, else null: a page
+    // that paints every frame it is given paints none twice, and a lesson
+    // standing still costs the machine next to nothing.
+    emscripten::val changedFrame();
     // Picture1's drawing since the last call, in the order it was drawn.
     emscripten::val takePicture();
     // A message for the teacher, or null.
@@ -96,6 +101,7 @@ private:
     std::unique_ptr<Demonstrator> program_;
     EncodedDrawing picture_;
     std::unique_ptr<Recording> recording_;
+    std::optional<EncodedDrawing> lastChanged_;
 };
 
 emscripten::val toJs(const EncodedDrawing &drawing);

@@ -2,7 +2,9 @@
 // Serves one folder on 127.0.0.1 at a free port, as any static web server
 // would: GET and HEAD of files below it, nothing else. With `recordErrors`,
 // every page first gets a script that keeps the page's errors in
-// `window.pageErrors`, for drivers that hear no console.
+// `window.pageErrors`, for drivers that hear no console. `types` overrides
+// the type of a file's extension (a careless server's); `delays` holds
+// back the files below a folder ({'/data/': ms}), as a slow network would.
 import { createServer } from 'node:http';
 import { readFile } from 'node:fs/promises';
 import { extname, join, normalize, sep } from 'node:path';
@@ -26,7 +28,7 @@ const consoleError = console.error;
 console.error = (...parts) => { pageErrors.push(parts.join(' ')); consoleError(...parts); };
 </script>`;
 
-export async function serveFolder(folder, { recordErrors = false } = {}) {
+export async function serveFolder(folder, { recordErrors = false, types: ownTypes = {}, delays = {} } = {}) {
   const root = normalize(folder + sep);
   const server = createServer(async (request, response) => {
     const path = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
@@ -38,7 +40,10 @@ export async function serveFolder(folder, { recordErrors = false } = {}) {
     try {
       let body = await readFile(file);
       if (recordErrors && extname(file) === '.html') body = String(body).replace('<head>', `<head>${errorRecorder}`);
-      response.writeHead(200, { 'Content-Type': types[extname(file)] ?? 'application/octet-stream' });
+      const delay = Object.entries(delays).find(([prefix]) => path.startsWith(prefix))?.[1] ?? 0;
+      if (delay) await new Promise((resolve) => setTimeout(resolve, delay));
+      const type = ownTypes[extname(file)] ?? types[extname(file)] ?? 'application/octet-stream';
+      response.writeHead(200, { 'Content-Type': type });
       response.end(request.method === 'HEAD' ? undefined : body);
     } catch {
       response.writeHead(404).end();

@@ -21,7 +21,11 @@
     for (const text of cells) row.insertCell().textContent = text;
   };
 
-  while (!frame.contentWindow?.ondelPage || !frame.contentDocument.getElementById('Command1')) await sleep(50);
+  // Ready once the first ticked frame is painted.
+  const painted = () => frame.contentWindow?.performance.getEntriesByName('ondel-first-frame').length > 0;
+  while (!frame.contentWindow?.ondelPage || !frame.contentDocument.getElementById('Command1') || !painted()) {
+    await sleep(50);
+  }
   const win = frame.contentWindow;
   const doc = frame.contentDocument;
   const { program } = win.ondelPage;

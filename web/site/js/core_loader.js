@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The core for a page. Served over http(s), the module comes beside its
-// .wasm, compiled while it streams in, and the shipped pulse files as files
-// of their own, fetched meanwhile into the module's working folder; opened
-// from the disk, where nothing can be fetched, one script holds them all.
+// .wasm, which is asked for at once and compiled while it streams in, and
+// the shipped pulse files come as files of their own, fetched once the
+// first frame is up (nothing before it waits for them); opened from the
+// disk, where nothing can be fetched, one script holds them all.
 // SHIPPED_DATA_FILES (the names in data/) is set when the page is bundled.
 
 // Whether a page at `url` can fetch the files beside it.
@@ -20,19 +21,39 @@ function loadScript(src) {
   });
 }
 
+const wasmFile = 'ondel_core_streamed.wasm';
+
 export async function loadCore() {
   if (!fetchesFiles(location)) {
     await loadScript('ondel_core.js');
     return OndelCore();
   }
-  // A file that does not come is told of as any missing file, when named.
-  const files = SHIPPED_DATA_FILES.map((name) =>
-    fetch(`data/${name}`).then((response) => (response.ok ? response.arrayBuffer() : null), () => null));
+  // The .wasm and the script that binds it travel side by side. A server
+  // that sends the .wasm under another type gets it compiled whole instead.
+  const wasm = fetch(wasmFile);
   await loadScript('ondel_core_streamed.js');
-  const core = await OndelCore();
-  const contents = await Promise.all(files);
+  return new Promise((resolve, reject) => {
+    const failed = () => reject(new Error(`${wasmFile} を読み込めませんでした。`));
+    OndelCore({
+      instantiateWasm(imports, done) {
+        WebAssembly.instantiateStreaming(wasm, imports)
+          .catch(() => fetch(wasmFile).then((response) => response.arrayBuffer())
+            .then((bytes) => WebAssembly.instantiate(bytes, imports)))
+          .then(({ instance, module }) => done(instance, module), failed);
+        return {};
+      },
+    }).then(resolve, failed);
+  });
+}
+
+// Puts the shipped pulse files into the core's working folder; resolves
+// when they are there. A file that does not come is told of as any missing
+// file, when named. The single script has them inside already.
+export async function loadShippedFiles(core) {
+  if (!fetchesFiles(location)) return;
+  const contents = await Promise.all(SHIPPED_DATA_FILES.map((name) =>
+    fetch(`data/${name}`).then((response) => (response.ok ? response.arrayBuffer() : null), () => null)));
   SHIPPED_DATA_FILES.forEach((name, k) => {
     if (contents[k]) core.FS.writeFile(`/${name}`, new Uint8Array(contents[k]));
   });
-  return core;
 }

@@ -4,30 +4,40 @@
 // animation frames, and each frame painted from the core's drawing.
 
 import * as bar from './bar.js';
-import { loadCore } from './core_loader.js';
+import { loadCore, loadShippedFiles } from './core_loader.js';
 import * as drawing from './drawing.js';
 import * as fit from './fit.js';
 import * as form from './form.js';
 import * as keys from './keys.js';
 import * as measure from './measure.js';
-import './offline.js';
+import { keepSiteOffline } from './offline.js';
 import * as pulseFiles from './pulse_files.js';
 import * as saving from './saving.js';
 import * as scrollBar from './scroll_bar.js';
 import { TickBudget } from './ticker.js';
+import { nextTask } from './tasks.js';
 
 (async () => {
   const name = decodeURIComponent(location.hash.slice(1)) || 'ondel8';
   addEventListener('hashchange', () => location.reload());
   const status = document.getElementById('status');
-  const core = await loadCore();
+  const say = (text) => {
+    status.textContent = text;
+    status.hidden = false;
+  };
+  const core = await loadCore().catch((error) => say(error.message));
+  if (!core) return;
+  // The page starts in tasks short enough not to stall a slow machine:
+  // the module set up; the program opened; the form built; its commands
+  // and keys wired; the form fitted; the first tick drawn.
+  await nextTask();
   const program = core.openProgram(name);
   if (!program) {
-    status.textContent = `「${name}」というプログラムはありません。`;
-    status.hidden = false;
+    say(`「${name}」というプログラムはありません。`);
     return;
   }
   const layout = program.layout();
+  await nextTask();
   document.title = `${name} — ondel_nami`;
   document.getElementById('program-name').textContent = name;
   document.getElementById('program-summary').textContent = layout.summaryJa;
@@ -47,11 +57,17 @@ import { TickBudget } from './ticker.js';
 
   let picturePainter = null;
   let syncTools = () => {};
+  // While the shipped pulse files are still coming, 実行/再実行 waits for them.
+  let shippedFiles = null;
   const input = {
     perform(action) {
-      program.perform(action);
-      afterInput();
-      framePainter.replay(program.frame()); // the stopwatch's keys show at once
+      const deed = () => {
+        program.perform(action);
+        afterInput();
+        showChangedFrame(); // the stopwatch's keys show at once
+      };
+      if (shippedFiles && action === core.loadPulseAction) shippedFiles.then(deed);
+      else deed();
     },
     setValue(action, value) {
       program.setValue(action, value);
@@ -87,6 +103,8 @@ import { TickBudget } from './ticker.js';
   // is shown at: each canvas has a device pixel for every one it covers.
   let shownRatio = null;
   let formScale = 1;
+  // The drawing on the canvas: the last frame the core gave as changed.
+  let shownFrame = null;
   function fitToScreen() {
     const scale = (devicePixelRatio || 1) * formScale;
     shownRatio = devicePixelRatio;
@@ -95,8 +113,21 @@ import { TickBudget } from './ticker.js';
       const { width, height } = pictureControl.rect;
       picturePainter.resize(width / twipsPerPixel, height / twipsPerPixel, scale);
     }
-    framePainter.replay(program.frame());
+    shownFrame = program.changedFrame() ?? shownFrame;
+    framePainter.replay(shownFrame);
   }
+
+  // The core's frame painted when it differs from the one shown.
+  function showChangedFrame() {
+    const frame = program.changedFrame();
+    if (frame) {
+      framePainter.replay(frame);
+      shownFrame = frame;
+    }
+  }
+
+  // Texts drawn before the form's font came are drawn again in it.
+  document.fonts?.addEventListener('loadingdone', () => shownFrame && framePainter.replay(shownFrame));
 
   // Picture1 keeps every drawing it is given, in order, and shows while the
   // y-t trace is on.
@@ -126,6 +157,7 @@ import { TickBudget } from './ticker.js';
     showMessage();
     syncTools();
   }
+  await nextTask();
 
   // The window's commands, the same deed from the bar's button and from the key.
   const table = program.commands();
@@ -137,7 +169,7 @@ import { TickBudget } from './ticker.js';
     program,
     canvas: built.canvas,
     size: { width: layout.clientWidth, height: layout.clientHeight },
-    repaint: () => framePainter.replay(program.frame()),
+    repaint: showChangedFrame,
   });
   let barElements = {};
   const deeds = {
@@ -184,8 +216,10 @@ import { TickBudget } from './ticker.js';
 
   // The core's keys: a control's action as its click, else a window command.
   keys.wire(program.keys(), (key) => (key.action >= 0 ? input.perform(key.action) : deeds[key.command]()));
+  await nextTask();
 
   const budget = new TickBudget();
+  let ticked = false;
   function animate(now) {
     // Sharp again when the window moves to a screen of another density or
     // the page is zoomed: the ratio is read every frame, as not every
@@ -195,7 +229,10 @@ import { TickBudget } from './ticker.js';
     if (ticks > 0) {
       program.tick(ticks);
       drawPicture();
-      framePainter.replay(program.frame());
+      showChangedFrame();
+      // The first frame a tick drew is on the canvas (for the benchmarks).
+      if (!ticked) performance.mark('ondel-first-frame');
+      ticked = true;
     }
     requestAnimationFrame(animate);
   }
@@ -212,6 +249,11 @@ import { TickBudget } from './ticker.js';
       fitToScreen();
     },
   });
-  performance.mark('ondel-first-frame'); // for the benchmark page
   requestAnimationFrame(animate);
+  // Whatever came of them, 実行/再実行 waits no longer.
+  const filesCame = () => {
+    shippedFiles = null;
+    keepSiteOffline();
+  };
+  shippedFiles = loadShippedFiles(core).then(filesCame, filesCame);
 })();

@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// How quickly ondel8 starts, served over http to a browser that has never
+// seen it: from navigation to the first frame painted, and the longest
+// main-thread task in that time (its length, and its time on the CPU, as
+// a loaded machine makes tasks long by waiting), at full speed and with
+// the CPU 4× slower (a school's Chromebook). With a second folder, the same
+// beside it in the same run (the previous build). Figures only, the median
+// of RUNS fresh browsers each; it fails on none (the web_bench target runs
+// it; ONDEL_BASELINE_SITE names the previous build's folder there).
+//   node load_bench.mjs SITE_FOLDER [BASELINE_FOLDER] [RUNS]
+import { launchChromium } from './chromium.mjs';
+import { serveFolder } from './static_server.mjs';
+
+const [site, baseline = process.env.ONDEL_BASELINE_SITE, runs = '3'] = process.argv.slice(2);
+const firstFrameMark = 'ondel-first-frame';
+const throttlings = [1, 4];
+
+// One start of the page, traced: {firstFrame, longest: {wall, cpu}} in ms.
+async function startOnce(folder, throttling) {
+  const server = await serveFolder(folder);
+  const browser = await launchChromium();
+  try {
+    const page = await browser.context.newPage();
+    const cdp = await browser.context.newCDPSession(page);
+    await cdp.send('Emulation.setCPUThrottlingRate', { rate: throttling });
+    const events = [];
+    cdp.on('Tracing.dataCollected', ({ value }) => events.push(...value));
+    await cdp.send('Tracing.start', {
+      categories: 'devtools.timeline,disabled-by-default-devtools.timeline,blink.user_timing',
+      transferMode: 'ReportEvents',
+    });
+    await page.goto(`${server.url}program.html#ondel8`);
+    await page.waitForFunction((name) => performance.getEntriesByName(name).length > 0, firstFrameMark,
+      { timeout: 60000 });
+    const firstFrame = await page.evaluate((name) => performance.getEntriesByName(name)[0].startTime, firstFrameMark);
+    const complete = new Promise((resolve) => cdp.once('Tracing.tracingComplete', resolve));
+    await cdp.send('Tracing.end');
+    await complete;
+    // The page's own main thread: the one that marked its first frame.
+    const mark = events.find((e) => e.name === firstFrameMark);
+    const start = events.find((e) => e.name === 'navigationStart' && e.pid === mark.pid);
+    const tasks = events.filter((e) => e.name === 'RunTask' && e.pid === mark.pid && e.tid === mark.tid &&
+      e.ts + e.dur >= start.ts && e.ts <= mark.ts);
+    const longest = tasks.reduce((a, b) => (b.dur > a.dur ? b : a), { dur: 0, tdur: 0 });
+    return { firstFrame, longest: { wall: longest.dur / 1000, cpu: (longest.tdur ?? 0) / 1000 } };
+  } finally {
+    await browser.close();
+    await server.close();
+  }
+}
+
+const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+const builds = [['this build', site], ...(baseline ? [['previous build', baseline]] : [])];
+const rows = [];
+for (const throttling of throttlings) {
+  // Taken in turns, so that a machine's busy moment falls on both alike.
+  const samples = builds.map(() => []);
+  for (let k = 0; k < Number(runs); k += 1) {
+    for (const [b, [, folder]] of builds.entries()) samples[b].push(await startOnce(folder, throttling));
+  }
+  for (const [b, [name]] of builds.entries()) {
+    const s = samples[b];
+    rows.push([`${name}, CPU ${throttling}×`, median(s.map((r) => r.firstFrame)),
+      median(s.map((r) => r.longest.wall)), median(s.map((r) => r.longest.cpu))]);
+  }
+}
+const targets = { 1: '≤ 300 ms, no task over 50 ms', 4: '≤ 1000 ms' };
+console.log(`ondel8 served over http, from navigation to its first frame (median of ${runs}):`);
+console.log(`${'build'.padEnd(26)} ${'first frame'.padStart(12)} ${'longest task'.padStart(13)} ${'its CPU'.padStart(8)}`);
+for (const [name, first, wall, cpu] of rows) {
+  console.log(`${name.padEnd(26)} ${`${first.toFixed(0)} ms`.padStart(12)} ${`${wall.toFixed(0)} ms`.padStart(13)} ` +
+    `${`${cpu.toFixed(0)} ms`.padStart(8)}`);
+}
+console.log(`targets: at 1× ${targets[1]}; at 4× ${targets[4]}`);
