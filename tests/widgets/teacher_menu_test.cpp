@@ -89,7 +89,8 @@ private slots:
         QTest::addColumn<QStringList>("entries");
         const QStringList tools{"", "ストロボ", "ストロボの枚数", "ストロボの間隔", "注釈"};
         const QStringList zoom{"全画面表示", "拡大", "縮小", "等倍 (100%)"};
-        const QStringList end{"画像を保存…", "動画を保存…", "データを保存…", "ヘルプ", "このプログラムについて", "計測"};
+        const QStringList end{"画像を保存…", "動画を保存…", "データを保存…", "ヘルプ", "このプログラムについて",
+                              "計測"};
         const QStringList withFile = zoom + QStringList{"ファイルを開く…"} + end + tools;
         const QStringList drawing = zoom + QStringList{"パルスを保存…"} + end + tools;
         const QStringList withoutFile = zoom + end + tools;
