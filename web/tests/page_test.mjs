@@ -107,9 +107,23 @@ async function movingFramesApart() {
   return { apart, frames };
 }
 
+// From the page's first paint: how far what was shown moved (its layout
+// shifts, none from the teacher's input) and whether the program's picture was
+// painted.
+function watchLoading() {
+  window.loading = { shifted: 0, picture: false };
+  new PerformanceObserver((list) => {
+    for (const shift of list.getEntries()) if (!shift.hadRecentInput) window.loading.shifted += shift.value;
+  }).observe({ type: 'layout-shift', buffered: true });
+  new PerformanceObserver((list) => {
+    window.loading.picture ||= list.getEntries().some((entry) => entry.element?.id === 'placeholder');
+  }).observe({ type: 'largest-contentful-paint', buffered: true });
+}
+
 try {
   const page = await browser.context.newPage();
   const errors = collectPageErrors(page);
+  await page.addInitScript(watchLoading);
   await page.goto(`${server.url}index.html`);
   const links = await page.$$eval('.programs a', (as) => as.map((a) => a.getAttribute('href')));
   tally.check('the start page links nine programs', links.length === 9, links.join(' '));
@@ -124,6 +138,12 @@ try {
     // At 100%, where a CSS pixel of Form1 is 15 twips.
     await page.goto(`${server.url}${link.replace('#', '?zoom=100#')}`);
     await page.waitForSelector('#Form1 #Command1');
+    const loading = await page.evaluate(() => new Promise((settled) =>
+      requestAnimationFrame(() => requestAnimationFrame(() => settled({
+        ...window.loading, placeholder: document.getElementById('placeholder') !== null,
+      })))));
+    tally.check(`${name}: its picture holds Form1's place till the form comes, and nothing shown moves`,
+      loading.picture && !loading.placeholder && loading.shifted === 0, JSON.stringify(loading));
     tally.check(`${name}: one main and one h1`, String(await landmarks()) === '1,1');
     const hint = () => page.$eval('#first-hint', (p) => ({
       shown: !p.hidden && getComputedStyle(p).visibility === 'visible',
@@ -180,7 +200,8 @@ try {
 
   await page.goto(`${server.url}program.html#ondel99`);
   const status = await page.waitForSelector('#status:not([hidden])').then((s) => s.textContent());
-  tally.check('an unknown program is named', status.includes('ondel99'), status);
+  const barShown = await page.$eval('#bar', (bar) => getComputedStyle(bar).visibility === 'visible');
+  tally.check('an unknown program is named, the bar shown', status.includes('ondel99') && barShown, status);
 
   for (const error of errors) tally.check('the pages report no error', false, error);
 } finally {

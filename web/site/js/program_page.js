@@ -17,6 +17,13 @@ import * as scrollBar from './scroll_bar.js';
 import { TickBudget } from './ticker.js';
 import { nextTask } from './tasks.js';
 
+// The built page shown at once in place of the program's picture (and
+// shown whatever went wrong, never left unseen).
+function reveal() {
+  document.getElementById('placeholder')?.remove();
+  document.body.classList.remove('loading');
+}
+
 (async () => {
   const name = decodeURIComponent(location.hash.slice(1)) || 'ondel8';
   addEventListener('hashchange', () => location.reload());
@@ -24,6 +31,7 @@ import { nextTask } from './tasks.js';
   const say = (text) => {
     status.textContent = text;
     status.hidden = false;
+    reveal();
   };
   const core = await loadCore().catch((error) => say(error.message));
   if (!core) return;
@@ -249,6 +257,7 @@ import { nextTask } from './tasks.js';
       fitToScreen();
     },
   });
+  reveal();
   requestAnimationFrame(animate);
   // Whatever came of them, 実行/再実行 waits no longer.
   const filesCame = () => {
@@ -256,4 +265,7 @@ import { nextTask } from './tasks.js';
     keepSiteOffline();
   };
   shippedFiles = loadShippedFiles(core).then(filesCame, filesCame);
-})();
+})().catch((error) => {
+  reveal();
+  throw error;
+});
