@@ -17,11 +17,16 @@ import * as scrollBar from './scroll_bar.js';
 import { TickBudget } from './ticker.js';
 import { nextTask } from './tasks.js';
 
+// How long the program's picture stays in the page, unseen, once the form
+// shows: a browser still timing that picture's paint forgets a picture
+// removed before it is done.
+const pictureKeptMs = 1000;
+
 // The built page shown at once in place of the program's picture (and
 // shown whatever went wrong, never left unseen).
 function reveal() {
-  document.getElementById('placeholder')?.remove();
   document.body.classList.remove('loading');
+  setTimeout(() => document.getElementById('placeholder')?.remove(), pictureKeptMs);
 }
 
 (async () => {
