@@ -107,9 +107,35 @@ async function movingFramesApart() {
   return { apart, frames };
 }
 
+// From the page's first paint: how far what was shown moved (its layout
+// shifts, none from the teacher's input).
+function watchShifts() {
+  window.shifted = 0;
+  new PerformanceObserver((list) => {
+    for (const shift of list.getEntries()) if (!shift.hadRecentInput) window.shifted += shift.value;
+  }).observe({ type: 'layout-shift', buffered: true });
+}
+
+// While the page's script is slow to come, the program's picture is shown
+// in Form1's place, and it goes when the form comes.
+async function pictureWhileLoading() {
+  const slow = await serveFolder(site, { delays: { '/js/': 1000 } });
+  const page = await browser.context.newPage();
+  await page.goto(`${slow.url}program.html#ondel3a`, { waitUntil: 'commit' });
+  const shown = await page.waitForFunction(() => document.getElementById('placeholder')?.naturalWidth > 0, null, { timeout: 5000 })
+    .then(() => page.$eval('#placeholder', (picture) => picture.getBoundingClientRect().height > 0), () => false);
+  await page.waitForSelector('#Form1 #Command1');
+  const gone = await page.$eval('#placeholder', (picture) => getComputedStyle(picture).visibility === 'hidden')
+    .catch(() => true);
+  await page.close();
+  await slow.close();
+  return { shown, gone };
+}
+
 try {
   const page = await browser.context.newPage();
   const errors = collectPageErrors(page);
+  await page.addInitScript(watchShifts);
   await page.goto(`${server.url}index.html`);
   const links = await page.$$eval('.programs a', (as) => as.map((a) => a.getAttribute('href')));
   tally.check('the start page links nine programs', links.length === 9, links.join(' '));
@@ -124,6 +150,9 @@ try {
     // At 100%, where a CSS pixel of Form1 is 15 twips.
     await page.goto(`${server.url}${link.replace('#', '?zoom=100#')}`);
     await page.waitForSelector('#Form1 #Command1');
+    const shifted = await page.evaluate(() => new Promise((settled) =>
+      requestAnimationFrame(() => requestAnimationFrame(() => settled(window.shifted)))));
+    tally.check(`${name}: nothing shown moves as the page is built`, shifted === 0, `layout shift ${shifted}`);
     tally.check(`${name}: one main and one h1`, String(await landmarks()) === '1,1');
     const hint = () => page.$eval('#first-hint', (p) => ({
       shown: !p.hidden && getComputedStyle(p).visibility === 'visible',
@@ -178,9 +207,16 @@ try {
   await page.click('#messages button');
   tally.check('the message closes with OK', !(await page.$eval('#messages', (dialog) => dialog.open)));
 
-  await page.goto(`${server.url}program.html#ondel99`);
-  const status = await page.waitForSelector('#status:not([hidden])').then((s) => s.textContent());
-  tally.check('an unknown program is named', status.includes('ondel99'), status);
+  const picture = await pictureWhileLoading();
+  tally.check('the program\'s picture shows while the page loads, and goes when the form comes',
+    picture.shown && picture.gone, JSON.stringify(picture));
+
+  // An unknown program has no picture either: its page's one missing file.
+  const unknown = await browser.context.newPage();
+  await unknown.goto(`${server.url}program.html#ondel99`);
+  const status = await unknown.waitForSelector('#status:not([hidden])').then((s) => s.textContent());
+  const barShown = await unknown.$eval('#bar', (bar) => getComputedStyle(bar).visibility === 'visible');
+  tally.check('an unknown program is named, the bar shown', status.includes('ondel99') && barShown, status);
 
   for (const error of errors) tally.check('the pages report no error', false, error);
 } finally {

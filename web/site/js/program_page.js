@@ -17,6 +17,18 @@ import * as scrollBar from './scroll_bar.js';
 import { TickBudget } from './ticker.js';
 import { nextTask } from './tasks.js';
 
+// How long the program's picture stays in the page, unseen, once the form
+// shows: a browser still timing that picture's paint forgets a picture
+// removed before it is done.
+const pictureKeptMs = 1000;
+
+// The built page shown at once in place of the program's picture (and
+// shown whatever went wrong, never left unseen).
+function reveal() {
+  document.body.classList.remove('loading');
+  setTimeout(() => document.getElementById('placeholder')?.remove(), pictureKeptMs);
+}
+
 (async () => {
   const name = decodeURIComponent(location.hash.slice(1)) || 'ondel8';
   addEventListener('hashchange', () => location.reload());
@@ -24,6 +36,7 @@ import { nextTask } from './tasks.js';
   const say = (text) => {
     status.textContent = text;
     status.hidden = false;
+    reveal();
   };
   const core = await loadCore().catch((error) => say(error.message));
   if (!core) return;
@@ -249,6 +262,7 @@ import { nextTask } from './tasks.js';
       fitToScreen();
     },
   });
+  reveal();
   requestAnimationFrame(animate);
   // Whatever came of them, 実行/再実行 waits no longer.
   const filesCame = () => {
@@ -256,4 +270,7 @@ import { nextTask } from './tasks.js';
     keepSiteOffline();
   };
   shippedFiles = loadShippedFiles(core).then(filesCame, filesCame);
-})();
+})().catch((error) => {
+  reveal();
+  throw error;
+});
