@@ -37,8 +37,8 @@ Demonstrator::Demonstrator(ProgramDescription description)
     onAction(Action::StopOrStep, [this, &s, &clock] {
         const bool stepping = s.runStep == 0;
         stopOrStep(s, clock);
-        if (stepping)
-            measureTools().countTick(); // a single step is a tick of its own
+        if (stepping && measure_)
+            measure_->countTick(); // a single step is a tick of its own
     });
     onAction(Action::Resume, [&s, &clock] { resume(s, clock); });
     onAction(Action::Reverse, [&s] { reverse(s); });
@@ -136,8 +136,9 @@ std::vector<ParticleReading> Demonstrator::particleReadings() const
 void Demonstrator::nextFrame()
 {
     frame_.reset();
-    if (state_.runStep != 0)
-        measureTools().countTick();
+    // Only a stopwatch someone has shown can be counting: the tools are made then.
+    if (measure_ && state_.runStep != 0)
+        measure_->countTick();
     const int column = state_.ytColumn;
     drawFrame(frame_);
     // A trace point moves the trace on a column; it is the traced particle's
