@@ -7,7 +7,7 @@
 # every byte counts): the best of RUNS runs of each page, as a table of the
 # performance score, total blocking time, largest and first contentful
 # paint. Figures only: nothing here fails on them.
-#   scripts/lighthouse.sh BUILD_WEB_DIR [RUNS]
+#   scripts/lighthouse.sh BUILD_WEB_DIR [RUNS] [PROGRAM...]   (all nine when none)
 set -euo pipefail
 site=$(cd "$1" && pwd); runs=${2:-2}
 [ -f "$site/program.html" ] || { echo "no $site/program.html: build the web preset first" >&2; exit 2; }
@@ -20,7 +20,8 @@ reports=$(mktemp -d)
 trap 'kill $server 2>/dev/null || true; rm -rf "$reports"' EXIT
 sleep 1
 
-programs=$(grep -o 'program.html#[a-z0-9_]*' "$site/index.html" | cut -d'#' -f2 | sort -u)
+shift $(($# < 2 ? $# : 2))
+programs=${*:-$(grep -o 'program.html#[a-z0-9_]*' "$site/index.html" | cut -d'#' -f2 | sort -u)}
 printf '%-11s %5s %9s %9s %9s\n' page score "TBT ms" "LCP ms" "FCP ms"
 for program in $programs; do
   for ((run = 1; run <= runs; run++)); do

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The core for a page. Served over http(s), the module comes beside its
-// .wasm, which is asked for at once and compiled while it streams in, and
+// .wasm, asked for once the program's picture shows (the page's script
+// waits for ondelPictureShown) and compiled while it streams in, and
 // the shipped pulse files come as files of their own, fetched once the
 // first frame is up (nothing before it waits for them); opened from the
 // disk, where nothing can be fetched, one script holds them all.
@@ -30,6 +31,7 @@ export async function loadCore() {
   }
   // The .wasm and the script that binds it travel side by side. A server
   // that sends the .wasm under another type gets it compiled whole instead.
+  await globalThis.ondelPictureShown;
   const wasm = fetch(wasmFile);
   await loadScript('ondel_core_streamed.js');
   return new Promise((resolve, reject) => {

@@ -8,7 +8,9 @@
 // each pixel comes out as the frame drawn whole would have it. The part
 // the run covers is then copied onto the frame. Copying a sprite costs the
 // page about a microsecond whatever its size, so a few hundred of them were
-// most of a frame.
+// most of a frame. A frame that does not keep what lay below the last one
+// (the first of all, or one after the picture changed) is drawn straight
+// onto the canvas: the layer pays only from the frame that follows it.
 
 // Shorter runs are copied straight onto the frame.
 const shortestLayeredRun = 64;
@@ -66,7 +68,8 @@ class SpriteLayer {
     this.canvas = null; // the layer, and its context
     this.layer = null;
     this.base = null; // what lies below the run, drawn whole
-    this.shown = new Run(); // what the layer holds
+    this.shown = new Run(); // the run last drawn
+    this.holdsShown = false; // whether the layer holds it
     this.next = new Run(); // the run being gathered
     // What the frame draws below the run, as the layer holds it.
     this.below = new Float64Array(0);
@@ -110,10 +113,24 @@ class SpriteLayer {
     return apart.length > mostBoxes ? null : apart;
   }
 
-  // Brings the layer up to the gathered run and copies what it covers onto
-  // `ctx`'s canvas. `drawBelow(layer)` draws onto the layer what the frame
-  // draws before the run; `belowKept` says whether that is as last time.
+  // Draws the gathered run, and what lies below it, onto `ctx`'s canvas:
+  // through the layer, brought up to it, when `belowKept` says the frame
+  // draws below the run what the last one did, else straight. `drawBelow(c)`
+  // draws that part of the frame onto context `c`.
   paintOnto(ctx, drawBelow, belowKept) {
+    if (belowKept) this.paintThroughLayer(ctx, drawBelow);
+    else this.paintStraight(ctx, drawBelow);
+    [this.shown, this.next] = [this.next, this.shown];
+  }
+
+  paintStraight(ctx, drawBelow) {
+    drawBelow(ctx);
+    const run = this.next;
+    for (let k = 0; k < run.count; k += 1) ctx.drawImage(run.sprites[k], run.lefts[k], run.tops[k]);
+    this.holdsShown = false;
+  }
+
+  paintThroughLayer(ctx, drawBelow) {
     const { width, height } = ctx.canvas;
     const resized = !this.canvas || this.canvas.width !== width || this.canvas.height !== height;
     if (resized) {
@@ -123,11 +140,12 @@ class SpriteLayer {
     }
     // What lies below is drawn whole onto a canvas of its own, as lines
     // drawn within a box are not always smoothed as the same lines whole.
-    if (resized || !belowKept) drawBelow(this.base.getContext('2d'));
-    const boxes = (!resized && belowKept && this.changedBoxes()) || [[0, 0, width, height]];
+    const whole = resized || !this.holdsShown;
+    if (whole) drawBelow(this.base.getContext('2d'));
+    const boxes = (!whole && this.changedBoxes()) || [[0, 0, width, height]];
     for (const box of boxes) this.redraw(box);
-    [this.shown, this.next] = [this.next, this.shown];
-    const [left, top, right, bottom] = this.extent(width, height);
+    this.holdsShown = true;
+    const [left, top, right, bottom] = this.extent(this.next, width, height);
     if (right > left && bottom > top) {
       ctx.drawImage(this.canvas, left, top, right - left, bottom - top, left, top, right - left, bottom - top);
     }
@@ -152,9 +170,8 @@ class SpriteLayer {
     layer.restore();
   }
 
-  // The part of the layer the shown run covers, within the canvas.
-  extent(width, height) {
-    const run = this.shown;
+  // The part of the layer `run` covers, within the canvas.
+  extent(run, width, height) {
     let [left, top, right, bottom] = [width, height, 0, 0];
     for (let k = 0; k < run.count; k += 1) {
       left = Math.min(left, run.lefts[k]);
