@@ -132,6 +132,34 @@ async function pictureWhileLoading() {
   return { shown, gone };
 }
 
+// When the core is asked for, with the program's picture `pictureMs` slow
+// to come: {pictureCame, coreAsked, formCame}, in ms from navigation.
+async function coreAfterPicture(pictureMs) {
+  const slow = await serveFolder(site, { delays: { '/pictures/': pictureMs } });
+  const page = await browser.context.newPage();
+  const times = {};
+  const started = Date.now();
+  page.on('requestfinished', (request) => {
+    if (request.url().endsWith('.png')) times.pictureCame ??= Date.now() - started;
+  });
+  page.on('request', (request) => {
+    if (request.url().endsWith('.wasm')) times.coreAsked ??= Date.now() - started;
+  });
+  await page.goto(`${slow.url}program.html#ondel8`, { waitUntil: 'commit' });
+  await page.waitForSelector('#Form1 #Command1');
+  times.formCame = Date.now() - started;
+  await page.close();
+  await slow.close();
+  return times;
+}
+
+// [name, the picture's delay (ms), what the times must show].
+const pictureFirstRows = [
+  ['the core is asked for once the program\'s picture came', 400, (t) => t.coreAsked > t.pictureCame],
+  ['a picture slow to come holds the core back no longer than a second', 4000,
+    (t) => t.pictureCame === undefined && t.coreAsked < 2500],
+];
+
 try {
   const page = await browser.context.newPage();
   const errors = collectPageErrors(page);
@@ -210,6 +238,10 @@ try {
   const picture = await pictureWhileLoading();
   tally.check('the program\'s picture shows while the page loads, and goes when the form comes',
     picture.shown && picture.gone, JSON.stringify(picture));
+  for (const [name, delay, holds] of pictureFirstRows) {
+    const times = await coreAfterPicture(delay);
+    tally.check(name, holds(times), JSON.stringify(times));
+  }
 
   // An unknown program has no picture either: its page's one missing file.
   const unknown = await browser.context.newPage();
