@@ -24,24 +24,29 @@ function loadScript(src) {
 
 const wasmFile = 'ondel_core_streamed.wasm';
 
+// The .wasm compiled while it streams in; a server that sends it under
+// another type gets it compiled whole instead.
+function compileCore() {
+  return WebAssembly.compileStreaming(fetch(wasmFile))
+    .catch(() => fetch(wasmFile).then((response) => response.arrayBuffer()).then((bytes) => WebAssembly.compile(bytes)));
+}
+
 export async function loadCore() {
   if (!fetchesFiles(location)) {
     await loadScript('ondel_core.js');
     return OndelCore();
   }
-  // The .wasm and the script that binds it travel side by side. A server
-  // that sends the .wasm under another type gets it compiled whole instead.
+  // The .wasm compiles while the script that binds it runs.
   await globalThis.ondelPictureShown;
-  const wasm = fetch(wasmFile);
+  const compiled = compileCore();
+  compiled.catch(() => {}); // told of below, once the script is there
   await loadScript('ondel_core_streamed.js');
   return new Promise((resolve, reject) => {
     const failed = () => reject(new Error(`${wasmFile} を読み込めませんでした。`));
     OndelCore({
       instantiateWasm(imports, done) {
-        WebAssembly.instantiateStreaming(wasm, imports)
-          .catch(() => fetch(wasmFile).then((response) => response.arrayBuffer())
-            .then((bytes) => WebAssembly.instantiate(bytes, imports)))
-          .then(({ instance, module }) => done(instance, module), failed);
+        compiled.then((module) => WebAssembly.instantiate(module, imports).then((instance) => done(instance, module)))
+          .catch(failed);
         return {};
       },
     }).then(resolve, failed);
