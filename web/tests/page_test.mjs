@@ -62,11 +62,16 @@ async function runPainterRows(antialiased) {
     ['a line in its colour', [op(0, 1, 3, 2, 0, 300, 600, 300, 0xff00ff)], 10, 20, 0xff00ff],
     ['a dot drawn again in the background erases it', [op(0, 1, 4, 3, 300, 300, 200, 0xff0000, 0xff0000),
       op(3, 300, 300, 200, 0xf0f0f0, 0xf0f0f0)], 7, 20, 0xf0f0f0],
-    ['in a long run of circles a dot that moved leaves its place', [run(far, red), run(far, dot(450, 150, 0xff0000))],
-      20, 20, 0xf0f0f0],
-    ['in a long run of circles what lies below shows its change', [run(far, red), run(far, red, 0x00ff00)], 10, 30, 0x00ff00],
-    ['in a long run of circles the later stays on top where the earlier moved', [run(blue, red),
+    // A run is painted straight, then kept on the layer from the frame
+    // that repeats what lies below it; only what moved is drawn again after.
+    ['in a long run of circles a dot that moved leaves its place', [run(far, red), run(far, red),
+      run(far, dot(450, 150, 0xff0000))], 20, 20, 0xf0f0f0],
+    ['in a long run of circles what lies below shows its change', [run(far, red), run(far, red),
+      run(far, red, 0x00ff00)], 10, 30, 0x00ff00],
+    ['in a long run of circles the later stays on top where the earlier moved', [run(blue, red), run(blue, red),
       run(dot(315, 300, 0xff), red)], 20, 20, 0xff0000],
+    ['a run kept again after what lies below changed shows the change', [run(far, red), run(far, red),
+      run(far, red, 0x00ff00), run(far, dot(450, 150, 0xff0000), 0x00ff00)], 10, 30, 0x00ff00],
   ];
   return rows.map(([name, ops, x, y, expected]) => {
     for (const o of ops) painter.replay(o);
