@@ -17,7 +17,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -86,11 +85,7 @@ void BM_RepaintWhatChanged(benchmark::State &state)
         program->nextFrame();
         canvas.setFrame(program->frame().ops());
     }
-    const std::vector<Primitive> &ops = program->frame().ops();
-    const auto shared = static_cast<std::size_t>(
-        std::mismatch(previous.begin(), previous.end(), ops.begin(), ops.end()).first - previous.begin());
-    const PrimitivePainter painter;
-    const QRect changed = painter.drawnRect(previous, shared, canvas.size()) | painter.drawnRect(ops, shared, canvas.size());
+    const QRect changed = PrimitivePainter().changedRect(previous, program->frame().ops(), canvas.size());
     QImage window(canvas.size(), QImage::Format_RGB32);
     for (auto _ : state) {
         canvas.render(&window, QPoint(), changed);

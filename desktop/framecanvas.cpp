@@ -23,9 +23,9 @@ void FrameCanvas::setFrame(const std::vector<Primitive> &ops)
 {
     const std::size_t shared =
         static_cast<std::size_t>(std::mismatch(ops_.begin(), ops_.end(), ops.begin(), ops.end()).first - ops_.begin());
-    // Beyond the shared head, a pixel changes only where the previous frame
-    // or this one draws; the controls elsewhere need not be repainted either.
-    RepaintPacer::of(*this).changed(*this, painter_.drawnRect(ops_, shared, size()) | painter_.drawnRect(ops, shared, size()));
+    // A pixel changes only where a primitive changed; the rest of the canvas,
+    // and the controls on it, need not be repainted.
+    RepaintPacer::of(*this).changed(*this, painter_.changedRect(ops_, ops, size()));
     // The background holds what the frames keep in common at their head: it
     // shrinks at once when that changes, and grows only to what two frames
     // running kept, so that a primitive that stands still every other tick

@@ -13,10 +13,10 @@ namespace ondel {
 
 // The window's own drawing surface, behind the controls: shows the frame of
 // the latest tick and repaints it whenever it is uncovered. At a tick only
-// what changed since the previous frame is repainted: the primitives a
-// frame shares with the previous one at its head (the axes) stay drawn in a
-// background image, and only where the rest was or now is is painted again,
-// over that image.
+// what changed since the previous frame is repainted: where the primitives
+// that changed were or now are. The primitives a frame shares with the
+// previous one at its head (the axes) stay drawn in a background image, and
+// the rest is painted again over it.
 class FrameCanvas : public QWidget {
     Q_OBJECT
 public:

@@ -4,8 +4,50 @@
 #include <QPaintEvent>
 
 #include <algorithm>
+#include <cstring>
 
 namespace ondel {
+
+namespace {
+
+// Copies the pixels of `boxes` in `image` to `kept`, one box after another.
+void keep(const QImage &image, const std::vector<QRect> &boxes, std::vector<QRgb> &kept)
+{
+    std::size_t size = 0;
+    for (const QRect &box : boxes)
+        size += static_cast<std::size_t>(box.width()) * static_cast<std::size_t>(box.height());
+    kept.resize(size);
+    QRgb *to = kept.data();
+    for (const QRect &box : boxes)
+        for (int y = box.top(); y <= box.bottom(); ++y, to += box.width())
+            std::memcpy(to, reinterpret_cast<const QRgb *>(image.constScanLine(y)) + box.x(),
+                        box.width() * sizeof(QRgb));
+}
+
+// The pixels of `boxes` in `image` that are no longer those `kept` of them.
+QRect differing(const QImage &image, const std::vector<QRect> &boxes, const std::vector<QRgb> &kept)
+{
+    QRect changed;
+    const QRgb *was = kept.data();
+    for (const QRect &box : boxes) {
+        const auto width = static_cast<std::size_t>(box.width());
+        for (int y = box.top(); y <= box.bottom(); ++y, was += width) {
+            const QRgb *now = reinterpret_cast<const QRgb *>(image.constScanLine(y)) + box.x();
+            if (std::memcmp(now, was, width * sizeof(QRgb)) == 0)
+                continue;
+            std::size_t first = 0;
+            while (now[first] == was[first])
+                ++first;
+            std::size_t last = width - 1;
+            while (now[last] == was[last])
+                --last;
+            changed |= QRect(box.x() + static_cast<int>(first), y, static_cast<int>(last - first + 1), 1);
+        }
+    }
+    return changed;
+}
+
+} // namespace
 
 PictureArea::PictureArea(const QFont &font, QWidget *parent, std::size_t historyLimit)
     : QWidget(parent), painter_(font, false), historyLimit_(historyLimit)
@@ -72,12 +114,16 @@ void PictureArea::draw(const std::vector<Primitive> &ops)
         return;
     if (image_.size() != size())
         fitImage();
-    const QRect changed = painter_.drawnRect(ops, 0, image_.size());
+    // The axes and letters drawn again at every tick change few pixels or
+    // none: only the pixels that did change are shown again, found by
+    // keeping what lay under every shape before it was drawn.
+    const std::vector<QRect> touched = painter_.drawnBoxes(ops, image_.size());
+    keep(image_, touched, underShapes_);
     QPainter painter(&image_);
     painter_.replay(painter, image_.size(), ops);
     painter.end();
     remember(ops);
-    RepaintPacer::of(*this).changed(*this, changed);
+    RepaintPacer::of(*this).changed(*this, differing(image_, touched, underShapes_));
 }
 
 void PictureArea::paintEvent(QPaintEvent *event)

@@ -47,7 +47,8 @@ private:
     std::vector<Primitive> history_;
     bool historyWhole_ = true;
     std::size_t historyLimit_;
-    int lineWidth_ = 1; // the latest line width drawn
+    int lineWidth_ = 1;             // the latest line width drawn
+    std::vector<QRgb> underShapes_; // what a tick's shapes drew over
 };
 
 } // namespace ondel

@@ -8,6 +8,7 @@
 #include <QFontMetricsF>
 #include <QTextLayout>
 
+#include <algorithm>
 #include <cmath>
 #include <type_traits>
 
@@ -157,9 +158,8 @@ int PrimitivePainter::lineWidthAt(const std::vector<Primitive> &ops, std::size_t
 }
 
 template <class Box, class Clear>
-void PrimitivePainter::forEachBox(const std::vector<Primitive> &ops, std::size_t from, Box &&box, Clear &&clear) const
+void PrimitivePainter::boxOf(const Primitive &op, int lineWidth, Box &&box, Clear &&clear) const
 {
-    int width = lineWidthAt(ops, from);
     const auto add = [&](Point a, Point b, double reach) {
         if (!finite(a) || !finite(b))
             return;
@@ -167,26 +167,34 @@ void PrimitivePainter::forEachBox(const std::vector<Primitive> &ops, std::size_t
         const QRectF touched = QRectF(start, QPointF(pixels(b.x), pixels(b.y))).normalized();
         box(touched.adjusted(-reach, -reach, reach, reach));
     };
+    std::visit(
+        [&](const auto &p) {
+            using T = std::decay_t<decltype(p)>;
+            // Room for the pen, round caps and antialiasing.
+            const double pen = penWidth(lineWidth) + 2.0;
+            if constexpr (std::is_same_v<T, ClearOp>) {
+                clear();
+            } else if constexpr (std::is_same_v<T, LineOp>) {
+                add(p.from, p.to, pen);
+            } else if constexpr (std::is_same_v<T, CircleOp>) {
+                add(p.centre, p.centre, pixels(std::isfinite(p.radius) ? std::fabs(p.radius) : 0) + pen);
+            } else if constexpr (std::is_same_v<T, TextOp>) {
+                const QRectF set = setText(p.text).box;
+                add(p.at, {p.at.x + twipsOf(set.width()) / scale_, p.at.y + twipsOf(set.height()) / scale_}, 2);
+            }
+        },
+        op);
+}
+
+template <class Box, class Clear>
+void PrimitivePainter::forEachBox(const std::vector<Primitive> &ops, std::size_t from, Box &&box, Clear &&clear) const
+{
+    int width = lineWidthAt(ops, from);
     for (std::size_t k = from; k < ops.size(); ++k) {
-        std::visit(
-            [&](const auto &p) {
-                using T = std::decay_t<decltype(p)>;
-                // Room for the pen, round caps and antialiasing.
-                const double pen = penWidth(width) + 2.0;
-                if constexpr (std::is_same_v<T, ClearOp>) {
-                    clear();
-                } else if constexpr (std::is_same_v<T, LineWidthOp>) {
-                    width = painting::drawnLineWidth(p.pixels);
-                } else if constexpr (std::is_same_v<T, LineOp>) {
-                    add(p.from, p.to, pen);
-                } else if constexpr (std::is_same_v<T, CircleOp>) {
-                    add(p.centre, p.centre, pixels(std::isfinite(p.radius) ? std::fabs(p.radius) : 0) + pen);
-                } else if constexpr (std::is_same_v<T, TextOp>) {
-                    const QRectF set = setText(p.text).box;
-                    add(p.at, {p.at.x + twipsOf(set.width()) / scale_, p.at.y + twipsOf(set.height()) / scale_}, 2);
-                }
-            },
-            ops[k]);
+        if (const auto *set = std::get_if<LineWidthOp>(&ops[k]))
+            width = painting::drawnLineWidth(set->pixels);
+        else
+            boxOf(ops[k], width, box, clear);
     }
 }
 
@@ -196,6 +204,60 @@ QRect PrimitivePainter::drawnRect(const std::vector<Primitive> &ops, std::size_t
     QRectF extent;
     bool whole = false;
     forEachBox(ops, from, [&](const QRectF &box) { extent |= box; }, [&] { whole = true; });
+    return whole ? all : (extent & QRectF(all)).toAlignedRect();
+}
+
+std::vector<QRect> PrimitivePainter::drawnBoxes(const std::vector<Primitive> &ops, QSize surface) const
+{
+    const QRect all(QPoint(0, 0), surface);
+    std::vector<QRect> boxes;
+    bool whole = false;
+    forEachBox(
+        ops, 0,
+        [&](const QRectF &box) {
+            if (const QRect on = box.toAlignedRect() & all; !on.isEmpty())
+                boxes.push_back(on);
+        },
+        [&] { whole = true; });
+    return whole ? std::vector<QRect>{all} : boxes;
+}
+
+QRect PrimitivePainter::changedRect(const std::vector<Primitive> &before, const std::vector<Primitive> &after,
+                                    QSize surface) const
+{
+    const QRect all(QPoint(0, 0), surface);
+    if (before.size() != after.size()) {
+        const auto shared = static_cast<std::size_t>(
+            std::mismatch(before.begin(), before.end(), after.begin(), after.end()).first - before.begin());
+        return drawnRect(before, shared, surface) | drawnRect(after, shared, surface);
+    }
+    // Frames of one length are compared primitive by primitive: a pixel
+    // that no changed primitive can touch is drawn by the same primitives,
+    // in the same order, in both, so it keeps its colour.
+    QRectF extent;
+    bool whole = false;
+    const auto add = [&](const QRectF &box) { extent |= box; };
+    const auto clear = [&] { whole = true; };
+    int widthBefore = lineWidthAt(before, 0);
+    int widthAfter = widthBefore;
+    for (std::size_t k = 0; k < after.size() && !whole; ++k) {
+        const auto *setBefore = std::get_if<LineWidthOp>(&before[k]);
+        const auto *setAfter = std::get_if<LineWidthOp>(&after[k]);
+        if (setBefore || setAfter) {
+            // A width only changes how what follows is drawn.
+            if (setBefore)
+                widthBefore = painting::drawnLineWidth(setBefore->pixels);
+            else
+                boxOf(before[k], widthBefore, add, clear);
+            if (setAfter)
+                widthAfter = painting::drawnLineWidth(setAfter->pixels);
+            else
+                boxOf(after[k], widthAfter, add, clear);
+        } else if (widthBefore != widthAfter || before[k] != after[k]) {
+            boxOf(before[k], widthBefore, add, clear);
+            boxOf(after[k], widthAfter, add, clear);
+        }
+    }
     return whole ? all : (extent & QRectF(all)).toAlignedRect();
 }
 

@@ -43,6 +43,13 @@ public:
     // takes in the whole surface. Lets a surface repaint only what a frame
     // changed instead of the whole window with every control on it.
     QRect drawnRect(const std::vector<Primitive> &ops, std::size_t from, QSize surface) const;
+    // The same pixels as boxes, one for each shape and text (they may
+    // overlap), without the room between them; the whole surface for a clear.
+    std::vector<QRect> drawnBoxes(const std::vector<Primitive> &ops, QSize surface) const;
+    // The pixels of a `surface` showing the frame `before` that differ once
+    // it shows `after` instead: where the primitives that changed between
+    // them lie, so that a tick that moves a few dots repaints only those.
+    QRect changedRect(const std::vector<Primitive> &before, const std::vector<Primitive> &after, QSize surface) const;
 
 private:
     struct SpriteKey {
@@ -66,6 +73,10 @@ private:
         double ascent = 0;
     };
 
+    // Calls `box` with the pixels `op` can touch, drawn with the pen of
+    // `lineWidth`, or `clear` for a clear.
+    template <class Box, class Clear>
+    void boxOf(const Primitive &op, int lineWidth, Box &&box, Clear &&clear) const;
     // Calls `box` with the pixels each shape or text of ops[from..] can
     // touch, and `clear` for a clear.
     template <class Box, class Clear>

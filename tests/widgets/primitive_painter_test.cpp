@@ -24,6 +24,17 @@ QImage replayed(PrimitivePainter &painter, const Ops &ops, QSize size = QSize(40
     return image;
 }
 
+// The smallest rectangle holding every pixel that differs between two images.
+QRect differing(const QImage &a, const QImage &b)
+{
+    QRect box;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
 // The smallest rectangle holding every pixel drawn on.
 QRect touched(const QImage &image)
 {
@@ -96,6 +107,45 @@ private slots:
         // 4 pixels of radius and 8 of pen reach 12 pixels out.
         QVERIFY(painter.drawnRect(ops, 4, surface).contains(QPoint(380 - 12, 280)));
         QVERIFY(painter.drawnRect(ops, 5, surface).isEmpty());
+    }
+
+    void changeBetweenFramesHoldsEveryPixelThatDiffers_data()
+    {
+        QTest::addColumn<Ops>("before");
+        QTest::addColumn<Ops>("after");
+        QTest::addColumn<QPoint>("spared"); // a pixel left alone, off when negative
+        const CircleOp left{{600, 600}, 60, colour::blue, colour::blue};
+        const CircleOp middle{{3000, 2000}, 60, colour::red, colour::red};
+        const CircleOp right{{5400, 3600}, 60, colour::blue, colour::blue};
+        const LineOp axis{{300, 4200}, {5700, 4200}, colour::black};
+        QTest::newRow("a dot jumps across") << Ops{LineWidthOp{4}, left, middle, right}
+                                            << Ops{LineWidthOp{4}, right, middle, right} << QPoint(-1, -1);
+        QTest::newRow("the first of three dots moves") << Ops{LineWidthOp{4}, left, middle, right}
+                                                       << Ops{LineWidthOp{4}, CircleOp{{900, 600}, 60, colour::blue, colour::blue}, middle, right}
+                                                       << QPoint(360, 240);
+        QTest::newRow("a wider pen under the same line") << Ops{LineWidthOp{1}, axis, middle}
+                                                         << Ops{LineWidthOp{8}, axis, middle} << QPoint(-1, -1);
+        QTest::newRow("a width in place of a dot") << Ops{left, LineWidthOp{1}, axis}
+                                                   << Ops{LineWidthOp{8}, LineWidthOp{1}, axis} << QPoint(200, 280);
+        QTest::newRow("a dot fewer") << Ops{LineWidthOp{4}, left, middle, right}
+                                     << Ops{LineWidthOp{4}, middle, right} << QPoint(-1, -1);
+        QTest::newRow("a clear in place of a dot") << Ops{LineWidthOp{4}, left, middle}
+                                                   << Ops{LineWidthOp{4}, ClearOp{}, middle} << QPoint(-1, -1);
+        QTest::newRow("the same frame") << Ops{LineWidthOp{4}, left, axis} << Ops{LineWidthOp{4}, left, axis}
+                                        << QPoint(40, 40);
+    }
+
+    void changeBetweenFramesHoldsEveryPixelThatDiffers()
+    {
+        QFETCH(Ops, before);
+        QFETCH(Ops, after);
+        QFETCH(QPoint, spared);
+        PrimitivePainter painter;
+        const QRect changed = painter.changedRect(before, after, QSize(400, 300));
+        const QRect differs = differing(replayed(painter, before), replayed(painter, after));
+        QVERIFY(changed.contains(differs) || differs.isEmpty());
+        if (spared.x() >= 0)
+            QVERIFY(!changed.contains(spared));
     }
 
     void clearWipesAndShapesLandAtFifteenTwipsAPixel()
