@@ -37,9 +37,6 @@ trap 'kill $app $xvfb $baseline_app $baseline_xvfb 2>/dev/null || true; rm -rf "
 export XDG_RUNTIME_DIR=$runtime
 start_xvfb "$screen"
 
-# utime + stime of a process, in clock ticks.
-cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
-
 # The time a process's threads have run, in microseconds: to the
 # nanosecond where the kernel keeps scheduler statistics, else in clock
 # ticks.
@@ -51,13 +48,22 @@ cpu_microseconds() {
   fi
 }
 
+# The microseconds of CPU each of the processes given takes over $seconds,
+# measured over the same stretch, on one line.
+cpu_over_stretch() {
+  local before=() pid k=0
+  for pid; do before+=("$(cpu_microseconds "$pid")"); done
+  sleep "$seconds"
+  for pid; do printf '%d ' $(($(cpu_microseconds "$pid") - before[k++])); done
+  echo
+}
+
 # Shares of one core that the program and Xvfb take over $seconds.
 cpu_shares() {
-  local app0 xvfb0 app1 xvfb1
-  app0=$(cpu_ticks "$app"); xvfb0=$(cpu_ticks "$xvfb"); sleep "$seconds"
-  app1=$(cpu_ticks "$app"); xvfb1=$(cpu_ticks "$xvfb")
-  awk -v a=$((app1 - app0)) -v x=$((xvfb1 - xvfb0)) -v hz="$ticks_per_second" -v s="$seconds" \
-    'BEGIN { printf "%.1f%% of one core (Xvfb: %.1f%%)", 100 * a / hz / s, 100 * x / hz / s }'
+  local used
+  read -ra used < <(cpu_over_stretch "$app" "$xvfb")
+  awk -v a="${used[0]}" -v x="${used[1]}" -v s="$seconds" \
+    'BEGIN { printf "%.1f%% of one core (Xvfb: %.1f%%)", a / s / 1e4, x / s / 1e4 }'
 }
 
 # "A ticks/s, B% of one core" of the program over "C ticks/s, D% ..." of the
@@ -94,11 +100,10 @@ export DISPLAY=$program_display
 sleep 1
 side_by_side=()
 for ((round = 1; round <= rounds; round++)); do
-  p0=$(cpu_microseconds "$app"); b0=$(cpu_microseconds "$baseline_app"); sleep "$seconds"
-  p1=$(cpu_microseconds "$app"); b1=$(cpu_microseconds "$baseline_app")
-  ratio=$(awk -v p=$((p1 - p0)) -v b=$((b1 - b0)) 'BEGIN { printf "%.2f", (b > 0 ? p / b : 0) }')
+  read -r used_program used_baseline < <(cpu_over_stretch "$app" "$baseline_app")
+  ratio=$(awk -v p="$used_program" -v b="$used_baseline" 'BEGIN { printf "%.2f", (b > 0 ? p / b : 0) }')
   side_by_side+=("$ratio")
-  awk -v p=$((p1 - p0)) -v b=$((b1 - b0)) -v s="$seconds" -v r="$round" -v n="$program" -v q="$ratio" 'BEGIN {
+  awk -v p="$used_program" -v b="$used_baseline" -v s="$seconds" -v r="$round" -v n="$program" -v q="$ratio" 'BEGIN {
     printf "round %d, side by side at 10 ms: %s %.2f%%, baseline %.2f%% of one core: %s\n", r, n, p / s / 1e4, b / s / 1e4, q }'
 done
 kill "$baseline_app" "$baseline_xvfb" 2>/dev/null || true
