@@ -38,12 +38,9 @@ QRect differing(const QImage &a, const QImage &b)
 // The smallest rectangle holding every pixel drawn on.
 QRect touched(const QImage &image)
 {
-    QRect box;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qAlpha(image.pixel(x, y)) != 0)
-                box |= QRect(x, y, 1, 1);
-    return box;
+    QImage nothing(image.size(), image.format());
+    nothing.fill(Qt::transparent);
+    return differing(image, nothing);
 }
 
 } // namespace
