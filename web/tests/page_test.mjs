@@ -138,17 +138,25 @@ async function pictureWhileLoading() {
 }
 
 // When the core is asked for, with the program's picture `pictureMs` slow
-// to come: {pictureCame, coreAsked, formCame}, in ms from navigation, as
-// the page's own clock has them (the driver hears of requests late on a
-// busy machine).
+// to come: {pictureCame, picturePainted, coreAsked, formCame}, in ms from
+// navigation, as the page's own clock has them (the driver hears of
+// requests late on a busy machine); painted is when the browser timed the
+// picture's paint, as it does for the largest thing shown.
 async function coreAfterPicture(pictureMs) {
   const slow = await serveFolder(site, { delays: { '/pictures/': pictureMs } });
   const page = await browser.context.newPage();
   await page.goto(`${slow.url}program.html#ondel8`, { waitUntil: 'commit' });
   await page.waitForSelector('#Form1 #Command1');
-  const times = await page.evaluate(() => {
+  const times = await page.evaluate(async () => {
     const entry = (end) => performance.getEntriesByType('resource').find((e) => e.name.endsWith(end));
-    return { pictureCame: entry('.png')?.responseEnd, coreAsked: entry('.wasm')?.startTime, formCame: performance.now() };
+    const formCame = performance.now();
+    const painted = await Promise.race([
+      new Promise((resolve) => new PerformanceObserver((list) => {
+        resolve(list.getEntries().find((e) => e.element?.id === 'placeholder')?.startTime);
+      }).observe({ type: 'largest-contentful-paint', buffered: true })),
+      new Promise((resolve) => setTimeout(resolve, 1000)),
+    ]);
+    return { pictureCame: entry('.png')?.responseEnd, picturePainted: painted, coreAsked: entry('.wasm')?.startTime, formCame };
   });
   await page.close();
   await slow.close();
@@ -157,7 +165,7 @@ async function coreAfterPicture(pictureMs) {
 
 // [name, the picture's delay (ms), what the times must show].
 const pictureFirstRows = [
-  ['the core is asked for once the program\'s picture came', 400, (t) => t.coreAsked > t.pictureCame],
+  ['the core is asked for once the program\'s picture is on the screen', 400, (t) => t.coreAsked > t.picturePainted],
   ['a picture slow to come holds the core back no longer than a second', 4000,
     (t) => t.pictureCame === undefined && t.coreAsked < 2500],
 ];
