@@ -4,10 +4,14 @@
 // main-thread task in that time (its length, and its time on the CPU, as
 // a loaded machine makes tasks long by waiting), at full speed and with
 // the CPU 4× slower (a school's Chromebook). With a second folder, the same
-// beside it in the same run (the previous build). Figures only, the median
-// of RUNS fresh browsers each; it fails on none (the web_bench target runs
-// it; ONDEL_BASELINE_SITE names the previous build's folder there).
+// beside it in the same run (the previous build), and a bare page's, the
+// floor this machine puts under any page. Figures only, the median of RUNS
+// fresh browsers each; it fails on none (the web_bench target runs it;
+// ONDEL_BASELINE_SITE names the previous build's folder there).
 //   node load_bench.mjs SITE_FOLDER [BASELINE_FOLDER] [RUNS]
+import { mkdtemp, rm, writeFile } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { launchChromium } from './chromium.mjs';
 import { serveFolder } from './static_server.mjs';
 
@@ -55,8 +59,37 @@ async function startOnce(folder, throttling) {
   }
 }
 
+// The bare page: no style, no script file, no core; one canvas of Form1's
+// size, filled and given as many dots as ondel8's rows at their second
+// animation frame (a page's first frame drawn once it is on the screen),
+// then marked as the program's page marks its first frame.
+const formSize = { width: 792, height: 573 };
+const dots = 900;
+async function barePage() {
+  const folder = await mkdtemp(join(tmpdir(), 'ondel-bare-page-'));
+  await writeFile(join(folder, 'program.html'), `<!DOCTYPE html>
+<html lang="ja"><head><meta charset="utf-8"><title>bare</title></head>
+<body><canvas id="c" width="${formSize.width}" height="${formSize.height}"></canvas><script>
+requestAnimationFrame(() => requestAnimationFrame(() => {
+  const ctx = document.getElementById('c').getContext('2d');
+  ctx.fillStyle = '#fff';
+  ctx.fillRect(0, 0, ${formSize.width}, ${formSize.height});
+  ctx.fillStyle = '#00f';
+  for (let i = 0; i < ${dots}; i += 1) {
+    ctx.beginPath();
+    ctx.arc((i * 7) % ${formSize.width}, 100 + (i % 30) * 10, 3, 0, 2 * Math.PI);
+    ctx.fill();
+  }
+  performance.mark('${firstFrameMark}');
+}));
+</script></body></html>
+`);
+  return folder;
+}
+
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
-const builds = [['this build', site], ...(baseline ? [['previous build', baseline]] : [])];
+const bare = await barePage();
+const builds = [['this build', site], ...(baseline ? [['previous build', baseline]] : []), ['bare page (floor)', bare]];
 const rows = [];
 for (const throttling of throttlings) {
   // Taken in turns, so that a machine's busy moment falls on both alike.
@@ -77,4 +110,5 @@ for (const [name, first, wall, cpu] of rows) {
   console.log(`${name.padEnd(26)} ${`${first.toFixed(0)} ms`.padStart(12)} ${`${wall.toFixed(0)} ms`.padStart(13)} ` +
     `${`${cpu.toFixed(0)} ms`.padStart(8)}`);
 }
+await rm(bare, { recursive: true, force: true });
 console.log(`targets: at 1× ${targets[1]}; at 4× ${targets[4]}`);
