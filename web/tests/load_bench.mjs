@@ -60,9 +60,9 @@ async function startOnce(folder, throttling) {
 }
 
 // The bare page: no style, no script file, no core; one canvas of Form1's
-// size, filled and given as many dots as ondel8's rows at their second
-// animation frame (a page's first frame drawn once it is on the screen),
-// then marked as the program's page marks its first frame.
+// size, filled and given about as many dots as ondel8's frame holds, at the
+// page's second animation frame (once the page is on the screen), then
+// marked as the program's page marks its first frame.
 const formSize = { width: 792, height: 573 };
 const dots = 900;
 async function barePage() {
