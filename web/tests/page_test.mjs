@@ -163,6 +163,9 @@ async function coreAfterPicture(pictureMs) {
   return times;
 }
 
+// How long the page's elements are watched from tick to tick (ms).
+const watchedMs = 300;
+
 // [name, the picture's delay (ms), what the times must show].
 const pictureFirstRows = [
   ['the core is asked for once the program\'s picture is on the screen', 400, (t) => t.coreAsked > t.picturePainted],
@@ -191,6 +194,18 @@ try {
     const shifted = await page.evaluate(() => new Promise((settled) =>
       requestAnimationFrame(() => requestAnimationFrame(() => settled(window.shifted)))));
     tally.check(`${name}: nothing shown moves as the page is built`, shifted === 0, `layout shift ${shifted}`);
+    // Ticking, only the canvases change: an element touched at every tick
+    // costs the page a style pass each time, even if set to what it was.
+    const touched = await page.evaluate((ms) => new Promise((done) => {
+      const seen = [];
+      const watch = new MutationObserver((list) => seen.push(...list.map((m) => `${m.target.id} ${m.attributeName ?? m.type}`)));
+      watch.observe(document.body, { subtree: true, attributes: true, childList: true, characterData: true });
+      setTimeout(() => {
+        watch.disconnect();
+        done(seen);
+      }, ms);
+    }), watchedMs);
+    tally.check(`${name}: its elements are left alone from tick to tick`, touched.length === 0, touched.slice(0, 3).join(', '));
     tally.check(`${name}: one main and one h1`, String(await landmarks()) === '1,1');
     const hint = () => page.$eval('#first-hint', (p) => ({
       shown: !p.hidden && getComputedStyle(p).visibility === 'visible',

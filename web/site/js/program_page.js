@@ -143,12 +143,14 @@ function reveal() {
   document.fonts?.addEventListener('loadingdone', () => shownFrame && framePainter.replay(shownFrame));
 
   // Picture1 keeps every drawing it is given, in order, and shows while the
-  // y-t trace is on.
+  // y-t trace is on. Its `hidden` is set only when it changes: setting it
+  // again to the same value still costs the page a style pass every tick.
   function drawPicture() {
     const ops = program.takePicture();
     if (picturePainter) {
       picturePainter.replay(ops);
-      built.picture.hidden = !program.pictureVisible();
+      const hidden = !program.pictureVisible();
+      if (built.picture.hidden !== hidden) built.picture.hidden = hidden;
     }
   }
 
